@@ -1,0 +1,23 @@
+#pragma once
+// The per-user settings store: text values by section and key, kept under the
+// program's title. Values are stored as text, Booleans as "True"/"False".
+
+#include <QString>
+
+class AppSettings {
+public:
+    static const QString& AppTitle();  // "Quillfret Pro"
+
+    static QString GetSetting(const QString& section, const QString& key,
+                              const QString& defaultValue = QString());
+    static void SaveSetting(const QString& section, const QString& key, const QString& value);
+
+    // Typed reads of section "Settings": anything unreadable gives the default.
+    static bool GetBool(const QString& key, bool defaultValue);
+    static void SaveBool(const QString& key, bool value);
+    static int GetInt(const QString& key, int defaultValue, int minValue, int maxValue);
+
+    static QString BoolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+    // "True"/"False" in any letter case, or a whole number (non-zero is true).
+    static bool ParseBool(const QString& text, bool* ok);
+};

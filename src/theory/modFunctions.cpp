@@ -1,0 +1,59 @@
+#include "modFunctions.h"
+
+#include <array>
+
+namespace modFunctions {
+namespace {
+
+constexpr int16_t kLowestNote = 40;   // open low E
+constexpr int16_t kHighestNote = 88;  // high e, fret 24
+
+const std::array<const char*, 12> kNoteNames = {
+    "C", "C#,Db", "D", "D#,Eb", "E", "F", "F#,Gb", "G", "G#,Ab", "A", "A#,Bb", "B"};
+
+std::string& appFolder() {
+    static std::string folder = ".";
+    return folder;
+}
+
+bool onFretboard(int16_t note) { return note >= kLowestNote && note <= kHighestNote; }
+
+bool isBlank(char c) { return c == ' '; }
+
+}  // namespace
+
+void SetAppFolder(const std::string& folder) { appFolder() = folder; }
+
+std::string GetAppPath() {
+    const std::string& folder = appFolder();
+    if (!folder.empty() && folder.back() == '/') return folder;
+    return folder + "/";
+}
+
+int16_t NoteToKeyCode(int16_t note) {
+    if (!onFretboard(note)) return 0;
+    return static_cast<int16_t>(note % 12);
+}
+
+std::optional<std::string> GetNoteName(int16_t note) {
+    if (!onFretboard(note)) return std::nullopt;
+    return std::string(kNoteNames[static_cast<size_t>(note % 12)]);
+}
+
+std::string GetRootName(const std::string& name) {
+    size_t first = 0;
+    while (first < name.size() && isBlank(name[first])) ++first;
+    size_t last = name.size();
+    while (last > first && isBlank(name[last - 1])) --last;
+    if (first == last) return "";
+    if (last - first >= 2 && (name[first + 1] == '#' || name[first + 1] == 'b'))
+        return name.substr(first, 2);
+    return name.substr(first, 1);
+}
+
+int16_t GetInterval(int16_t note, int16_t root) {
+    if (!onFretboard(note) || root < 0 || root > 11) return 0;
+    return static_cast<int16_t>(((note % 12) - root + 12) % 12);
+}
+
+}  // namespace modFunctions
