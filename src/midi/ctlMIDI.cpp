@@ -88,6 +88,14 @@ float ctlMIDI::TempoDelay(int tempo) {
     return kDelays[static_cast<size_t>(tempo - 1)];
 }
 
+int16_t ctlMIDI::StoredTune() {
+    return static_cast<int16_t>(AppSettings::GetInt(QStringLiteral("Tune"), kDefaultTune, 1, 5));
+}
+
+int16_t ctlMIDI::StoredSound() {
+    return static_cast<int16_t>(AppSettings::GetInt(QStringLiteral("LastSound"), kDefaultSound, 0, 127));
+}
+
 QString ctlMIDI::TuneCaption(int tune) {
     switch (tune) {
         case 1: return QStringLiteral("Tune: -1");
@@ -292,7 +300,8 @@ void ctlMIDI::MaintForm_SaveStrum(int16_t ListIndex) {
 // ---- playback ----
 
 void ctlMIDI::PlayNote(int16_t Channel, int Note, int16_t Velocity) {
-    const int note = Note + tune_ - 3;
+    const int shift = tune_ >= 1 && tune_ <= 5 ? tune_ - kDefaultTune : 0;
+    const int note = Note + shift;
     if (Note == kNoNote || note < 0 || note > 127) return;
     if (playing_ && !anchored_) {
         lastDeadline_ = Clock::now();

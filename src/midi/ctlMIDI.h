@@ -36,7 +36,8 @@ public:
     QString MidiFile() const { return midiFile_; }
     void SetMidiFile(const QString& path) { midiFile_ = path; }
     int16_t Tune() const { return tune_; }
-    // Raises OnTune for steps 1 to 5; other values are kept without it.
+    // Raises OnTune for steps 1 to 5; other values are kept without it and
+    // play at standard pitch.
     void SetTune(int16_t tune);
     int16_t Sound() const { return sound_; }
     // Silences all notes, sends the program (bank 0) and stores "LastSound".
@@ -76,6 +77,10 @@ public:
     static constexpr int16_t kDefaultStrum = 3;
     static constexpr int16_t kDefaultSound = 25;
     static constexpr int16_t kDefaultTune = 3;
+    // The stored "Tune" (1..5) and "LastSound" (0..127) for the owner's
+    // start-up; a value out of range or not a number gives the default.
+    static int16_t StoredTune();
+    static int16_t StoredSound();
     // Seconds per step of tempo 1..9; 0 for any other value.
     static float TempoDelay(int tempo);
     // "Tune: -1" ... "Tune: +1" for steps 1..5; "" otherwise.

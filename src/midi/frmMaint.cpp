@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QWindow>
 
 #include "AppFonts.h"
@@ -70,8 +71,11 @@ void frmMaint::selectRow(int row, int fallback) {
     lst_->setCurrentRow(row);
 }
 
+// Each load fills the list with its signals blocked: selecting while loading sends nothing.
+
 void frmMaint::LoadDevices() {
     // The open output stays open: it is replaced only when a device is confirmed with OK.
+    const QSignalBlocker quiet(lst_);
     lblCaption_->setText(QStringLiteral(" Device List:"));
     MIDI_OUT::LoadDeviceList(*lst_);
     selectRow(AppSettings::GetInt(QStringLiteral("Dev"), 0, 0, 32767), 0);
@@ -79,6 +83,7 @@ void frmMaint::LoadDevices() {
 }
 
 void frmMaint::LoadStrums() {
+    const QSignalBlocker quiet(lst_);
     lblCaption_->setText(QStringLiteral(" Chord Strum Patterns:"));
     lst_->clear();
     lst_->addItems(StrumNames());
@@ -88,6 +93,7 @@ void frmMaint::LoadStrums() {
 }
 
 void frmMaint::LoadSounds(const QString& FileName, int16_t Sound) {
+    const QSignalBlocker quiet(lst_);
     lblCaption_->setText(QStringLiteral(" Instrument Select:"));
     lst_->clear();
     lst_->addItems(modInstrumentFile::ReadInstrumentNames(FileName));

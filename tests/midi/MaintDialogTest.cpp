@@ -100,6 +100,7 @@ TEST_F(MaintDialogTest, InstrumentOutsideTheProgramsSelectsTheDefault) {
         form.LoadSounds(QString(), sound);
         EXPECT_EQ(form.lst()->currentRow(), 25) << sound;
     }
+    EXPECT_EQ(Recorded(), "");  // loading again sends nothing either
 }
 
 TEST_F(MaintDialogTest, PreviewSoundsWhileHeldAndSilencesOnRelease) {

@@ -136,6 +136,30 @@ TEST_F(PlaybackTest, TuningShiftsEveryNoteByItsStep) {
     panel->marks.clear();
     panel->PlayScale(QStringLiteral("126~127"));  // 128 and 129 are no MIDI notes
     EXPECT_EQ(Played(), "| off | off | off off");
+    for (int16_t outside : {0, 6}) {
+        panel->SetTune(outside);
+        recorder.Clear();
+        panel->marks.clear();
+        panel->PlayChord(QStringLiteral("40~45~50"));
+        EXPECT_EQ(Played(), "off 40 45 50 | | off") << "tune " << outside;
+    }
+}
+
+TEST_F(PlaybackTest, StoredTuneAndInstrumentOutOfRangeGiveTheDefaults) {
+    const struct {
+        const char* stored;
+        int16_t tune, sound;
+    } cases[] = {{"1", 1, 1}, {"5", 5, 5}, {"0", 3, 0}, {"127", 3, 127}, {"128", 3, 25},
+                 {"-1", 3, 25}, {"x", 3, 25}, {"", 3, 25}, {"2.5", 3, 25}};
+    for (const auto& c : cases) {
+        SetSetting("Tune", QString::fromLatin1(c.stored));
+        SetSetting("LastSound", QString::fromLatin1(c.stored));
+        EXPECT_EQ(ctlMIDI::StoredTune(), c.tune) << c.stored;
+        EXPECT_EQ(ctlMIDI::StoredSound(), c.sound) << c.stored;
+    }
+    ClearSettings();
+    EXPECT_EQ(ctlMIDI::StoredTune(), 3);
+    EXPECT_EQ(ctlMIDI::StoredSound(), 25);
 }
 
 TEST_F(PlaybackTest, TuningStepsRaiseOnTuneWithTheirCaptions) {
