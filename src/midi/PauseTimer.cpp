@@ -47,9 +47,9 @@ PauseTimer::~PauseTimer() {
 
 void PauseTimer::Arm(Clock::time_point deadline) {
     if (fd_ >= 0) {
-        itimerspec spec{};
-        spec.it_value = toTimespec(deadline);
-        timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+        itimerspec setting{};
+        setting.it_value = toTimespec(deadline);
+        timerfd_settime(fd_, TFD_TIMER_ABSTIME, &setting, nullptr);
         return;
     }
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -58,8 +58,8 @@ void PauseTimer::Arm(Clock::time_point deadline) {
 
 void PauseTimer::Disarm() {
     if (fd_ >= 0) {
-        itimerspec spec{};
-        timerfd_settime(fd_, 0, &spec, nullptr);
+        itimerspec off{};
+        timerfd_settime(fd_, 0, &off, nullptr);
         uint64_t expirations = 0;
         while (::read(fd_, &expirations, sizeof expirations) > 0) {
         }

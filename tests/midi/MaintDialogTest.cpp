@@ -125,4 +125,19 @@ TEST_F(MaintDialogTest, ClosingWithoutOkRaisesOnlyOnUnload) {
     EXPECT_EQ(unloaded.count(), 1);
 }
 
+TEST_F(MaintDialogTest, DraggingTheBackgroundOrCaptionMovesTheWindow) {
+    form.show();
+    const QPoint start = form.pos();
+    QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(&form, QPoint(25, 35));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(25, 35));
+    EXPECT_EQ(form.pos() - start, QPoint(20, 30));
+
+    const QPoint before = form.pos();
+    QTest::mousePress(form.lblCaption(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(form.lblCaption(), QPoint(15, 5));
+    QTest::mouseRelease(form.lblCaption(), Qt::LeftButton, {}, QPoint(15, 5));
+    EXPECT_EQ(form.pos() - before, QPoint(10, 0));
+}
+
 }  // namespace

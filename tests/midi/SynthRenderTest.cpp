@@ -136,4 +136,20 @@ TEST_F(SynthRenderTest, MissingOrBrokenSoundfontIsTheErrorPath) {
     }
 }
 
+// With a sound output (a desktop) the live synthesizer opens; without one
+// (CI) it says so, with what the audio layer reported.
+TEST_F(SynthRenderTest, LiveOutputOpensOrSaysWhyNot) {
+    int result = -1;
+    std::string detail;
+    auto synth = MidiOutSynth::Open(MidiOutSystem::kDefaultSoundfont, MidiOutSynth::Output::Live, &result, &detail);
+    if (synth) {
+        EXPECT_EQ(result, MidiOutDriver::Ok);
+        synth->Send(0x7F3C90);
+        synth->Send(0x007BB0);
+    } else {
+        EXPECT_EQ(result, MidiOutDriver::NoAudioOutput);
+        EXPECT_NE(detail.find("sound output"), std::string::npos) << detail;
+    }
+}
+
 }  // namespace
