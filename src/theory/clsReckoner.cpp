@@ -72,9 +72,7 @@ bool fitsByte(int value) { return value >= 0 && value <= 255; }
 std::vector<int16_t> fretboardNotes(const std::string& notes) {
     std::vector<int16_t> usable;
     for (const std::string& element : SplitText(notes, "~")) {
-        std::string_view digits = trimBlanks(element);
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) continue;
-        const std::optional<int> note = parseWhole(digits);
+        const std::optional<int> note = parseWhole(element);
         if (note && *note >= kLowestNote && *note <= kHighestNote) usable.push_back(static_cast<int16_t>(*note));
     }
     return usable;
