@@ -405,8 +405,9 @@ void ctlNeck::showStringNumbers() {
 
 void ctlNeck::hideStringNumbers() {
     canvas_.SetForeColor(SystemColors::SystemColor(SystemColors::Window));
-    // From the row the numbers are printed at (5170), so that no top pixels stay.
-    for (int y = kStringNumbersY; y <= 5340; y += 10) canvas_.Line(260, y, 1580, y);
+    // From the row the numbers are printed at and past the last one's right
+    // edge, so that no pixel of them stays.
+    for (int y = kStringNumbersY; y <= 5340; y += 10) canvas_.Line(260, y, 1620, y);
 }
 
 void ctlNeck::drawBarre(const QString& barre) {
