@@ -187,9 +187,10 @@ bool ctlButton::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
         case QEvent::MouseButtonRelease: {
             auto* me = static_cast<QMouseEvent*>(event);
-            const int16_t button = event->type() == QEvent::MouseButtonRelease
-                                       ? mouseButton(me->button())
-                                       : mouseButton(me->buttons() | me->button());
+            // Down and up name the button that changed; a move, every button held.
+            const int16_t button = event->type() == QEvent::MouseMove
+                                       ? mouseButton(me->buttons())
+                                       : mouseButton(me->button());
             const int16_t shift = shiftState(me->modifiers());
             const float x = static_cast<float>(Twips::FromPixels(me->position().x()));
             const float y = static_cast<float>(Twips::FromPixels(me->position().y()));
@@ -198,15 +199,15 @@ bool ctlButton::eventFilter(QObject* watched, QEvent* event) {
             } else if (event->type() == QEvent::MouseMove) {
                 emit MouseMove(button, shift, x, y);
             } else {
+                // The button's click comes first (Click), then MouseUp, then
+                // the focus moves away; moving it earlier would cancel the click.
                 QPointer<ctlButton> self(this);
-                emit MouseUp(button, shift, x, y);
-                if (!self) return true;
-                // Let the button finish its click before it loses the focus:
-                // losing it first would cancel the click.
                 command1_->removeEventFilter(this);
                 QCoreApplication::sendEvent(command1_, event);
                 if (!self) return true;
                 command1_->installEventFilter(this);
+                emit MouseUp(button, shift, x, y);
+                if (!self) return true;
                 picture1_->setFocus();
                 return true;
             }

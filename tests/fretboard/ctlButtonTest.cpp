@@ -42,7 +42,7 @@ TEST(ctlButton, SnapsToMinimumSizeAndLaysOutItsParts) {
     EXPECT_GT(b.Command1()->width(), b.Picture1()->width());
 }
 
-TEST(ctlButton, ClickRelaysMouseEventsThenClickAndMovesFocus) {
+TEST(ctlButton, RelaysMouseDownThenClickThenMouseUpAndMovesFocus) {
     QWidget window;
     ctlButton b(&window);
     b.Move(0, 0, 1500, 450);
@@ -51,7 +51,12 @@ TEST(ctlButton, ClickRelaysMouseEventsThenClickAndMovesFocus) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EventLog log(b);
     QTest::mouseClick(b.Command1(), Qt::LeftButton, {}, b.Command1()->rect().center());
-    EXPECT_EQ(log.events, QStringList({"MouseDown 1", "MouseUp 1 focus-on-picture=no", "Click"}));
+    EXPECT_EQ(log.events, QStringList({"MouseDown 1", "Click", "MouseUp 1 focus-on-picture=no"}));
+    // A right-button click: no Click, the mouse events name the right button.
+    log.events.clear();
+    QTest::mouseClick(b.Command1(), Qt::RightButton, {}, b.Command1()->rect().center());
+    EXPECT_EQ(log.events, QStringList({"MouseDown 2", "MouseUp 2 focus-on-picture=no"}));
+    EXPECT_TRUE(b.Picture1()->hasFocus());
     EXPECT_TRUE(b.Picture1()->hasFocus());
 }
 

@@ -1,0 +1,39 @@
+#pragma once
+// A push button of the selector controls, placed in twips. Its mouse-up is
+// reported after its click, in the order the owners rely on: Click (or the
+// control's Change), then MouseUp.
+
+#include <QColor>
+#include <QFont>
+#include <QPushButton>
+#include <QRect>
+#include <QSize>
+
+#include "Twips.h"
+
+namespace TwipsLayout {
+
+inline QRect PixelRect(int left, int top, int width, int height) {
+    return QRect(Twips::ToPixels(left), Twips::ToPixels(top), Twips::ToPixels(width), Twips::ToPixels(height));
+}
+inline QSize PixelSize(int width, int height) { return QSize(Twips::ToPixels(width), Twips::ToPixels(height)); }
+
+// The container box that holds a control's buttons and takes the focus from them.
+QWidget* MakeHolder(QWidget* parent, int left, int top, int width, int height);
+
+}  // namespace TwipsLayout
+
+class SelectorButton : public QPushButton {
+    Q_OBJECT
+public:
+    // Geometry in twips, relative to the parent; the face in the system button colour.
+    SelectorButton(const QString& caption, const QRect& twips, QWidget* parent);
+
+    void SetFaceColor(const QColor& color);
+
+signals:
+    void MouseUp();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,84 @@
+#pragma once
+// The engine of chords and scales. It holds the mode, key, position type,
+// extension or scale type and variation; looks chords and scales up in a fresh
+// dictionary for every lookup, keeps only the result, and answers every call
+// by raising its events (ReckonerListener) inside that call. It never throws.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ReckonerListener.h"
+
+class clsChord;
+class clsScale;
+
+class clsReckoner {
+public:
+    explicit clsReckoner(ReckonerListener* listener = nullptr);
+    ~clsReckoner();
+    clsReckoner(const clsReckoner&) = delete;
+    clsReckoner& operator=(const clsReckoner&) = delete;
+
+    // The receiver of the events; null drops them.
+    void SetListener(ReckonerListener* listener);
+
+    // 0 chord dictionary, 1 scale dictionary, 2 chart play, 3 chord generator,
+    // 4 chart manager. Setting it clears key and extension and refreshes.
+    int32_t Mode() const { return mode_; }
+    void SetMode(int32_t Mode);
+    // The chord position type 0..3.
+    int16_t TypeCode() const { return typeCode_; }
+    // Empties the key and the extension; raises nothing.
+    void Clear();
+
+    std::string Key() const { return key_; }
+    int16_t KeyCode() const { return keyCode_; }
+    std::string KeyScale() const { return keyScale_; }
+    std::string ChromaticScale() const { return chromaticScale_; }
+    std::string Formula() const { return formula_; }
+
+    void SetKey(const std::string& Key);
+    // Shows variation `Variation` of the current chord or scale.
+    void SetVariation(int16_t Variation);
+    // The position type in chord mode; the scale group in scale mode.
+    void SetType(int16_t TypeCode);
+    // The note list of the current chord or scale; "" without key or extension.
+    std::string GetMapNotes() const;
+    // Names every chord the MIDI note list ("40~47~52") forms.
+    void ChordGenerator(const std::string& Notes);
+    // A text shorter than three characters is an extension code, any other a scale name.
+    void SetExtension(const std::string& Ext);
+    void SetExtension(int Ext);
+
+private:
+    void ClearKey();
+    void ClearExtension();
+    void UpdateDisplay();
+    void ShowChord();
+    void ShowScale();
+    std::string GetNotes() const;
+    void AnnounceVariations(int16_t count, int16_t variation);
+    void AddGeneratedMatch(int16_t rootNote, int16_t extCode, const std::string& formula, int& matchCount);
+
+    ReckonerListener* listener_;
+
+    std::string key_;
+    int16_t keyCode_ = 0;
+    std::string keyScale_;
+    std::string chromaticScale_;
+    std::string extName_;
+    int16_t extCode_ = 0;
+    std::string formula_;
+    std::string description_;
+    std::string construction_;
+    std::string positionName_;
+    int16_t typeCode_ = 0;
+    int16_t variation_ = 0;
+    int16_t variationCount_ = 0;
+    int32_t mode_ = 0;
+    // The count of the last OnVariation: only those variations are shown on request.
+    int16_t announcedCount_ = 0;
+    std::unique_ptr<clsChord> objChord_;
+    std::unique_ptr<clsScale> objScale_;
+};
