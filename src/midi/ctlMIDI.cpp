@@ -269,7 +269,7 @@ void ctlMIDI::HScroll1_Change(int value) {
     if (delay > 0.0f) delay_ = delay;
     AppSettings::SaveSetting(kSection, QStringLiteral("Tempo"), QString::number(value));
     // A wait in progress ends at its start plus the new step.
-    if (waitLoop_ && waitIsStep_) timer_->Arm(waitBase_ + stepDuration());
+    if (waitLoop_ && waitIsStep_) armWait();
 }
 
 // ---- the settings dialog ----
@@ -360,7 +360,7 @@ bool ctlMIDI::sleepUntil(Clock::time_point base, bool playbackStep) {
     waitBase_ = base;
     waitIsStep_ = playbackStep;
     woken_ = false;
-    timer_->Arm(playbackStep ? base + stepDuration() : base);
+    armWait();
     loop.exec();
     if (!*alive) return false;
     waitLoop_ = nullptr;
@@ -371,8 +371,25 @@ bool ctlMIDI::sleepUntil(Clock::time_point base, bool playbackStep) {
     return true;
 }
 
+ctlMIDI::Clock::time_point ctlMIDI::waitDeadline() const {
+    return waitIsStep_ ? waitBase_ + stepDuration() : waitBase_;
+}
+
+void ctlMIDI::armWait() {
+    // Wake a little early, then sleep the last stretch: a processor just woken
+    // answers its timer sooner than one deep in idle after a long wait.
+    const Clock::time_point deadline = waitDeadline();
+    const Clock::time_point approach = deadline - std::chrono::milliseconds(1);
+    timer_->Arm(Clock::now() < approach ? approach : deadline);
+}
+
 void ctlMIDI::onTimerFired() {
     if (!waitLoop_) return;
+    const Clock::time_point deadline = waitDeadline();
+    if (Clock::now() < deadline) {
+        timer_->Arm(deadline);
+        return;
+    }
     woken_ = true;
     waitLoop_->quit();
 }

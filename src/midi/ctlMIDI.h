@@ -120,6 +120,8 @@ private:
     bool pauseStep();
     bool sleepUntil(Clock::time_point base, bool playbackStep);
     Clock::duration stepDuration() const;
+    Clock::time_point waitDeadline() const;
+    void armWait();
     void onTimerFired();
     void beginPlayback();
     void finishPlayback();
