@@ -1,0 +1,36 @@
+#include "MidiOutSystem.h"
+
+#include "MidiOutSequencerPort.h"
+#include "MidiOutSynth.h"
+
+const char* const MidiOutSystem::kDefaultSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
+const char* const MidiOutSystem::kSynthName = "Built-in Synthesizer";
+
+MidiOutSystem::MidiOutSystem(std::string soundfontPath) : soundfont_(std::move(soundfontPath)) {}
+
+int MidiOutSystem::DeviceCount() { return MidiOutSequencerPort::PortCount(); }
+
+int MidiOutSystem::DeviceName(int deviceId, std::string* name) {
+    if (deviceId == kMapper) {
+        *name = kSynthName;
+        return Ok;
+    }
+    return MidiOutSequencerPort::PortName(deviceId, name);
+}
+
+int MidiOutSystem::Open(int deviceId, std::unique_ptr<MidiOutPort>* port) {
+    int result = DriverFailed;
+    lastDetail_.clear();
+    if (deviceId == kMapper)
+        *port = MidiOutSynth::Open(soundfont_, MidiOutSynth::Output::Live, &result, &lastDetail_);
+    else
+        *port = MidiOutSequencerPort::Open(deviceId, &result, &lastDetail_);
+    lastResult_ = result;
+    return result;
+}
+
+std::string MidiOutSystem::ErrorText(int result) const {
+    std::string text = MidiOutDriver::ErrorText(result);
+    if (result == lastResult_ && !lastDetail_.empty()) text += "\r\n" + lastDetail_;
+    return text;
+}

@@ -1,0 +1,125 @@
+// The output procedures: packing, the message sequences of the commands, the
+// device list, and opening and closing through a recording driver.
+
+#include <QListWidget>
+
+#include "MIDI_CMD.h"
+#include "MidiOutSystem.h"
+#include "MidiTestSupport.h"
+
+using namespace miditest;
+
+namespace {
+
+class MidiOutTest : public MidiFixture {};
+
+TEST_F(MidiOutTest, PacksStatusAndDataBytes) {
+    EXPECT_EQ(MIDI_OUT::PackShortMsg(0x90, 64, 127), 0x7F4090);
+    EXPECT_EQ(MIDI_OUT::PackShortMsg(0xC0, 25, 0), 0x0019C0);
+    EXPECT_EQ(MIDI_OUT::PackShortMsg(0xBF, 123, 0), 0x007BBF);
+    // A data byte beyond 7 bits cannot reach the status bits.
+    EXPECT_EQ(MIDI_OUT::PackShortMsg(0x90, 130, 200), (2 << 8) + (72 << 16) + 0x90);
+}
+
+TEST_F(MidiOutTest, AllNotesOffSendsBothControllersOnEveryChannelInOrder) {
+    MIDI_CMD::AllNotesOff();
+    const std::vector<uint32_t> values = recorder.Values();
+    ASSERT_EQ(values.size(), 32u);
+    EXPECT_EQ(values[0], 0x0078B0u);
+    EXPECT_EQ(values[1], 0x007BB0u);
+    EXPECT_EQ(values[2], 0x0078B1u);
+    EXPECT_EQ(values[31], 0x007BBFu);
+    EXPECT_EQ(values, AllNotesOffValues());
+}
+
+TEST_F(MidiOutTest, SetInstrumentSendsBankSelectThenProgramChange) {
+    MIDI_OUT::SetInstrument(0, 0, 25);
+    EXPECT_EQ(recorder.Values(), (std::vector<uint32_t>{0x0000B0, 0x0019C0}));
+    recorder.Clear();
+    MIDI_OUT::SetInstrument(3, 1, 127);
+    EXPECT_EQ(recorder.Values(), (std::vector<uint32_t>{0x0100B3, 0x007FC3}));
+}
+
+TEST_F(MidiOutTest, DeviceListHasTheMapperFirstThenEachDeviceWithItsNumber) {
+    QListWidget list;
+    list.addItem(QStringLiteral("stale"));
+    MIDI_OUT::LoadDeviceList(list);
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(0)->text(), QStringLiteral("Recorder"));
+    EXPECT_EQ(list.item(0)->data(Qt::UserRole).toInt(), -1);
+    EXPECT_EQ(list.item(1)->text(), QStringLiteral("Port A"));
+    EXPECT_EQ(list.item(1)->data(Qt::UserRole).toInt(), 0);
+    EXPECT_EQ(list.item(2)->data(Qt::UserRole).toInt(), 1);
+
+    recorder.SetDevices(false, {});
+    MIDI_OUT::LoadDeviceList(list);
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(MidiOutTest, OpeningClosesTheOutputOpenedBefore) {
+    const int opened = recorder.OpenCount();
+    const int closed = recorder.CloseCount();
+    EXPECT_TRUE(MIDI_OUT::OpenDevice(1));
+    int device = -2;
+    EXPECT_TRUE(recorder.IsOpen(&device));
+    EXPECT_EQ(device, 1);
+    EXPECT_EQ(recorder.OpenCount(), opened + 1);
+    EXPECT_EQ(recorder.CloseCount(), closed + 1);
+
+    MIDI_OUT::CloseDevice();
+    MIDI_OUT::CloseDevice();
+    EXPECT_EQ(recorder.CloseCount(), closed + 2);
+    EXPECT_FALSE(MIDI_OUT::IsOpen());
+    MIDI_OUT::SendShortMsg(0x90, 60, 127);  // nothing open: silently nowhere
+    EXPECT_TRUE(recorder.Values().empty());
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MidiOutTest, AFailedOpenShowsTheDeviceErrorAndLeavesNothingOpen) {
+    recorder.SetOpenResult(0, MidiOutDriver::PortBusy);
+    EXPECT_FALSE(MIDI_OUT::OpenDevice(0));
+    EXPECT_FALSE(MIDI_OUT::IsOpen());
+    ASSERT_EQ(errors.size(), 1u);
+    const QString expected = QStringLiteral(
+        "MIDI Device Error|\r\nMIDI Device in use. Check your MIDI devices and make sure they are \r\n"
+        "working correctly and\\or are not already in use, then re-start the application.\r\n\r\n");
+    EXPECT_TRUE(errors[0].startsWith(expected)) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("in use by another program"))) << errors[0].toStdString();
+
+    EXPECT_FALSE(MIDI_OUT::OpenDevice(7));  // no such device
+    EXPECT_EQ(errors.size(), 2u);
+}
+
+// The system's devices: the built-in synthesizer is always listed first; a
+// missing soundfont is a reason the user can act on.
+TEST_F(MidiOutTest, BuiltInSynthesizerIsTheMapperAndAMissingSoundfontIsReported) {
+    MidiOutSystem system("/nonexistent/none.sf2");
+    MIDI_OUT::SetDriver(&system);
+    QListWidget list;
+    MIDI_OUT::LoadDeviceList(list);
+    ASSERT_GE(list.count(), 1);
+    EXPECT_EQ(list.item(0)->text(), QString::fromLatin1(MidiOutSystem::kSynthName));
+    EXPECT_EQ(list.item(0)->data(Qt::UserRole).toInt(), -1);
+
+    EXPECT_FALSE(MIDI_OUT::OpenDevice(-1));
+    EXPECT_FALSE(MIDI_OUT::IsOpen());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("soundfont"))) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("/nonexistent/none.sf2"))) << errors[0].toStdString();
+    MIDI_OUT::SendShortMsg(0x90, 60, 127);  // playback goes on, silently
+    MIDI_OUT::SetDriver(&recorder);
+}
+
+TEST_F(MidiOutTest, SequencerPortsOpenOrFailWithAReason) {
+    MidiOutSystem system;
+    MIDI_OUT::SetDriver(&system);
+    const int ports = system.DeviceCount();
+    EXPECT_GE(ports, 0);
+    // A port number past the last is no device.
+    EXPECT_FALSE(MIDI_OUT::OpenDevice(static_cast<int16_t>(ports)));
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(MIDI_OUT::IsOpen());
+    MIDI_OUT::SetDriver(&recorder);
+}
+
+}  // namespace

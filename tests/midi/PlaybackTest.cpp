@@ -1,0 +1,294 @@
+// Chord and scale playback through the recording output: the exact message
+// sequence of every strum pattern, scales, Stop, tempo changes during a wait,
+// tuning, and the panel going away or the application quitting mid-play.
+// Sequences are written with the words of Tokens(): "|" is a step's wait.
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <chrono>
+
+#include "MIDI_CMD.h"
+#include "MidiTestSupport.h"
+
+using namespace miditest;
+using namespace std::chrono_literals;
+
+namespace {
+
+class PlaybackTest : public MidiFixture {
+protected:
+    void SetUp() override {
+        MidiFixture::SetUp();
+        panel = std::make_unique<StepPanel>(recorder);
+        panel->HScroll1()->setValue(9);  // the fastest tempo keeps the tests short
+    }
+    void TearDown() override {
+        panel.reset();
+        MidiFixture::TearDown();
+    }
+    std::string Played() const { return Recorded(panel->marks); }
+    // Runs `action` (posted to the event loop) right after the n-th note-on.
+    void AfterNoteOn(int n, std::function<void()> action) {
+        auto count = std::make_shared<int>(0);
+        recorder.SetListener([count, n, action](const MidiOutRecorder::Message& m) {
+            if ((m.value & 0xF0) == 0x90 && ++*count == n) QTimer::singleShot(0, action);
+        });
+    }
+    std::vector<MidiOutRecorder::Clock::time_point> NoteOnTimes() const {
+        std::vector<MidiOutRecorder::Clock::time_point> times;
+        for (const auto& m : recorder.Messages())
+            if ((m.value & 0xF0) == 0x90) times.push_back(m.time);
+        return times;
+    }
+
+    std::unique_ptr<StepPanel> panel;
+};
+
+struct StrumCase {
+    int pattern;
+    const char* code;
+    const char* expected;
+};
+
+// Pattern 1 and 4 sound the highest note too; a stop ends patterns at once.
+const StrumCase kStrumCases[] = {
+    {0, "40~45~50~55~59~64", "off 40 | 45 | 50 | 55 | 59 | 64 | | | off"},
+    {1, "40~45~50~55~59~64", "off 64 | 59 | 55 | 50 | 45 | 40 | | | off"},
+    {2, "40~45~50~55~59~64", "off 40 | 45 | 50 | 55 | 59 | 64 | 59 | 55 | 50 | 45 | 40 | | | off"},
+    {3, "40~45~50~55~59~64", "off 40 | 45 | 50 | 55 | 59 | 64 | | off 40 45 50 55 59 64 | | off"},
+    {4, "40~45~50~55~59~64", "off 64 | 59 | 55 | 50 | 45 | 40 | | off 40 45 50 55 59 64 | | off"},
+    {5, "40~45~50~55~59~64", "off 40 45 50 55 59 64 | | off"},
+    {6, "40~45~50~55~59~64", "off off 40 64 | 45 | 59 | 40 | 64 | | off"},
+    {0, "45~52~57~61", "off 45 | 52 | 57 | 61 | | | off"},
+    {1, "45~52~57~61", "off 61 | 57 | 52 | 45 | | | off"},
+    {2, "45~52~57~61", "off 45 | 52 | 57 | 61 | 57 | 52 | 45 | | | off"},
+    {3, "45~52~57~61", "off 45 | 52 | 57 | 61 | | off 45 52 57 61 | | off"},
+    {4, "45~52~57~61", "off 61 | 57 | 52 | 45 | | off 45 52 57 61 | | off"},
+    {5, "45~52~57~61", "off 45 52 57 61 | | off"},
+    {6, "45~52~57~61", "off off 45 61 | 52 | 57 | 45 | 61 | | off"},
+    {0, "52", "off 52 | | | off"},
+    {1, "52", "off 52 | | | off"},
+    {2, "52", "off 52 | | | off"},
+    {3, "52", "off 52 | | off 52 | | off"},
+    {4, "52", "off 52 | | off 52 | | off"},
+    {5, "52", "off 52 | | off"},
+    {6, "52", "off off 52 52 | | | 52 | 52 | | off"},
+};
+
+TEST_F(PlaybackTest, EveryStrumPatternSendsItsExactSequence) {
+    for (const StrumCase& c : kStrumCases) {
+        SCOPED_TRACE(std::string("pattern ") + std::to_string(c.pattern) + " on " + c.code);
+        SetSetting("Strum", QString::number(c.pattern));
+        recorder.Clear();
+        panel->marks.clear();
+        panel->PlayChord(QString::fromLatin1(c.code));
+        EXPECT_EQ(Played(), c.expected);
+        EXPECT_FALSE(panel->StopFlag());
+        EXPECT_FALSE(panel->IsPlaying());
+    }
+}
+
+TEST_F(PlaybackTest, StrumSettingThatIsNoPatternPlaysTheDefaultPattern) {
+    for (const char* stored : {"7", "-1", "x", ""}) {
+        SetSetting("Strum", QString::fromLatin1(stored));
+        recorder.Clear();
+        panel->marks.clear();
+        panel->PlayChord(QStringLiteral("45~52"));
+        EXPECT_EQ(Played(), "off 45 | 52 | | off 45 52 | | off") << stored;
+    }
+}
+
+TEST_F(PlaybackTest, EmptyListPlaysNothingAndBadElementsAreSkipped) {
+    panel->PlayChord(QString());
+    panel->PlayScale(QString());
+    EXPECT_EQ(Played(), "");
+    SetSetting("Strum", QStringLiteral("0"));
+    panel->PlayChord(QStringLiteral("40~x~200~50"));
+    EXPECT_EQ(Played(), "off 40 | | | 50 | | | off");
+}
+
+TEST_F(PlaybackTest, ScaleGoesUpThenDownEachNoteAloneForOneStep) {
+    panel->PlayScale(QStringLiteral("40~42~44"));
+    EXPECT_EQ(Played(), "40 | off 42 | off 44 | off 42 | off 40 | off off");
+    recorder.Clear();
+    panel->marks.clear();
+    panel->PlayScale(QStringLiteral("47"));
+    EXPECT_EQ(Played(), "47 | off off");
+}
+
+TEST_F(PlaybackTest, TuningShiftsEveryNoteByItsStep) {
+    SetSetting("Strum", QStringLiteral("5"));
+    const std::pair<int16_t, const char*> cases[] = {
+        {1, "off 38 43 48 | | off"}, {2, "off 39 44 49 | | off"}, {3, "off 40 45 50 | | off"},
+        {4, "off 41 46 51 | | off"}, {5, "off 42 47 52 | | off"}};
+    for (const auto& [tune, expected] : cases) {
+        panel->SetTune(tune);
+        recorder.Clear();
+        panel->marks.clear();
+        panel->PlayChord(QStringLiteral("40~45~50"));
+        EXPECT_EQ(Played(), expected) << "tune " << tune;
+    }
+    panel->SetTune(5);
+    recorder.Clear();
+    panel->marks.clear();
+    panel->PlayScale(QStringLiteral("126~127"));  // 128 and 129 are no MIDI notes
+    EXPECT_EQ(Played(), "| off | off | off off");
+    for (int16_t outside : {0, 6}) {
+        panel->SetTune(outside);
+        recorder.Clear();
+        panel->marks.clear();
+        panel->PlayChord(QStringLiteral("40~45~50"));
+        EXPECT_EQ(Played(), "off 40 45 50 | | off") << "tune " << outside;
+    }
+}
+
+TEST_F(PlaybackTest, StoredTuneAndInstrumentOutOfRangeGiveTheDefaults) {
+    const struct {
+        const char* stored;
+        int16_t tune, sound;
+    } cases[] = {{"1", 1, 1}, {"5", 5, 5}, {"0", 3, 0}, {"127", 3, 127}, {"128", 3, 25},
+                 {"-1", 3, 25}, {"x", 3, 25}, {"", 3, 25}, {"2.5", 3, 25}};
+    for (const auto& c : cases) {
+        SetSetting("Tune", QString::fromLatin1(c.stored));
+        SetSetting("LastSound", QString::fromLatin1(c.stored));
+        EXPECT_EQ(ctlMIDI::StoredTune(), c.tune) << c.stored;
+        EXPECT_EQ(ctlMIDI::StoredSound(), c.sound) << c.stored;
+    }
+    ClearSettings();
+    EXPECT_EQ(ctlMIDI::StoredTune(), 3);
+    EXPECT_EQ(ctlMIDI::StoredSound(), 25);
+}
+
+TEST_F(PlaybackTest, TuningStepsRaiseOnTuneWithTheirCaptions) {
+    std::vector<std::pair<QString, int16_t>> raised;
+    QObject::connect(panel.get(), &ctlMIDI::OnTune,
+                     [&raised](const QString& caption, int16_t tune) { raised.emplace_back(caption, tune); });
+    for (int16_t tune : {1, 2, 3, 4, 5, 0, 6}) panel->SetTune(tune);
+    const std::vector<std::pair<QString, int16_t>> expected = {
+        {QStringLiteral("Tune: -1"), 1}, {QStringLiteral("Tune:-1/2"), 2}, {QStringLiteral("Tune: Std"), 3},
+        {QStringLiteral("Tune:+1/2"), 4}, {QStringLiteral("Tune: +1"), 5}};
+    EXPECT_EQ(raised, expected);
+    EXPECT_EQ(panel->Tune(), 6);  // kept, without an event
+}
+
+TEST_F(PlaybackTest, StopDuringAChordSilencesAtOnceAndSendsNothingFurther) {
+    panel->HScroll1()->setValue(5);  // 240 ms steps: a stop must not wait for one
+    SetSetting("Strum", QStringLiteral("0"));
+    int stops = 0;
+    QObject::connect(panel.get(), &ctlMIDI::OnStop, [&stops] { ++stops; });
+    MidiOutRecorder::Clock::time_point clicked;
+    AfterNoteOn(2, [&] {
+        clicked = MidiOutRecorder::Clock::now();
+        panel->cmdStop()->click();
+    });
+    panel->PlayChord(QStringLiteral("40~45~50~55~59~64"));
+    EXPECT_EQ(Played(), "off 40 | 45 | off off");
+    EXPECT_EQ(stops, 1);
+    EXPECT_FALSE(panel->StopFlag());
+    EXPECT_LT(recorder.Messages().back().time - clicked, 100ms);
+}
+
+TEST_F(PlaybackTest, StopDuringTheEndStrumPatternsEndsThemToo) {
+    for (int pattern : {3, 6}) {
+        SetSetting("Strum", QString::number(pattern));
+        recorder.Clear();
+        panel->marks.clear();
+        AfterNoteOn(4, [this] { panel->Stop(); });
+        panel->PlayChord(QStringLiteral("45~52~57~61"));
+        EXPECT_EQ(Played(), pattern == 3 ? "off 45 | 52 | 57 | 61 | | off off" : "off off 45 61 | 52 | 57 | off off")
+            << pattern;
+        EXPECT_FALSE(panel->StopFlag());
+    }
+}
+
+TEST_F(PlaybackTest, StopDuringAScaleEndsIt) {
+    AfterNoteOn(2, [this] { panel->cmdStop()->click(); });
+    panel->PlayScale(QStringLiteral("40~42~44~45"));
+    EXPECT_EQ(Played(), "40 | off 42 | off off off");
+    EXPECT_FALSE(panel->StopFlag());
+    // A later Play is not stopped by the earlier request.
+    recorder.SetListener(nullptr);
+    recorder.Clear();
+    panel->marks.clear();
+    panel->PlayScale(QStringLiteral("40"));
+    EXPECT_EQ(Played(), "40 | off off");
+}
+
+TEST_F(PlaybackTest, StopOutsidePlaybackLeavesTheNextPlayAlone) {
+    panel->cmdStop()->click();
+    EXPECT_FALSE(panel->StopFlag());
+    panel->PlayScale(QStringLiteral("40~42"));
+    EXPECT_EQ(Played(), "40 | off 42 | off 40 | off off");
+}
+
+TEST_F(PlaybackTest, TempoChangeDuringAWaitAppliesToThatWait) {
+    panel->HScroll1()->setValue(1);  // 0.96 s a step
+    SetSetting("Strum", QStringLiteral("0"));
+    AfterNoteOn(1, [this] { panel->HScroll1()->setValue(9); });
+    const auto start = MidiOutRecorder::Clock::now();
+    panel->PlayChord(QStringLiteral("40~45~50"));
+    EXPECT_EQ(Played(), "off 40 | 45 | 50 | | | off");
+    const auto times = NoteOnTimes();
+    ASSERT_EQ(times.size(), 3u);
+    EXPECT_LT(times[1] - times[0], 500ms);
+    EXPECT_LT(MidiOutRecorder::Clock::now() - start, 800ms);
+    EXPECT_FLOAT_EQ(panel->Delay(), 0.012f);
+    EXPECT_EQ(Setting("Tempo"), QStringLiteral("9"));
+}
+
+TEST_F(PlaybackTest, NotesKeepToTheScheduleAndAreNeverEarly) {
+    panel->HScroll1()->setValue(8);  // 48 ms
+    panel->PlayScale(QStringLiteral("40~42~44~45~47"));
+    const auto times = NoteOnTimes();
+    ASSERT_EQ(times.size(), 9u);
+    for (size_t k = 1; k < times.size(); ++k)
+        EXPECT_GE(times[k] - times[0], 48ms * k - 200us) << "note " << k;
+}
+
+TEST_F(PlaybackTest, PlayDuringPlaybackIsIgnored) {
+    SetSetting("Strum", QStringLiteral("0"));
+    AfterNoteOn(1, [this] {
+        panel->PlayChord(QStringLiteral("60~64"));
+        panel->PlayScale(QStringLiteral("60~64"));
+        panel->Pause();
+    });
+    panel->PlayChord(QStringLiteral("40~45"));
+    EXPECT_EQ(Played(), "off 40 | 45 | | | off");
+}
+
+TEST_F(PlaybackTest, PanelDestroyedDuringItsWaitUnwindsSafely) {
+    SetSetting("Strum", QStringLiteral("0"));
+    StepPanel* raw = panel.release();
+    QPointer<ctlMIDI> watch(raw);
+    AfterNoteOn(2, [raw] { delete raw; });
+    raw->PlayChord(QStringLiteral("40~45~50~55"));
+    EXPECT_TRUE(watch.isNull());
+    EXPECT_EQ(Tokens(recorder.Values()), "off 40 45");
+    panel = std::make_unique<StepPanel>(recorder);
+}
+
+TEST_F(PlaybackTest, ApplicationQuittingDuringPlaybackEndsIt) {
+    panel->HScroll1()->setValue(5);
+    SetSetting("Strum", QStringLiteral("0"));
+    AfterNoteOn(2, [] { QCoreApplication::quit(); });
+    QTimer::singleShot(0, [this] { panel->PlayChord(QStringLiteral("40~45~50~55~59~64")); });
+    const auto start = MidiOutRecorder::Clock::now();
+    QCoreApplication::exec();
+    EXPECT_LT(MidiOutRecorder::Clock::now() - start, 1s);
+    EXPECT_EQ(Played(), "off 40 | 45 | off off");
+    EXPECT_FALSE(panel->IsPlaying());
+}
+
+TEST_F(PlaybackTest, PausezzzWaitsItsTimeWhileEventsGoOn) {
+    bool ran = false;
+    QTimer::singleShot(5, [&ran] { ran = true; });
+    const auto start = MidiOutRecorder::Clock::now();
+    panel->Pausezzz(0.03);
+    EXPECT_GE(MidiOutRecorder::Clock::now() - start, 30ms);
+    EXPECT_TRUE(ran);
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+// The built-in synthesizer heard offline: a chord strummed by the panel,
+// replayed into the synthesizer without an audio device, holds the pitches of
+// its notes and is silent after all notes off; a missing or broken soundfont
+// is the error path.
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <cmath>
+#include <numeric>
+
+#include "MidiOutDriver.h"
+#include "MidiOutSynth.h"
+#include "MidiOutSystem.h"
+#include "MidiTestSupport.h"
+
+using namespace miditest;
+
+namespace {
+
+constexpr double kStepSeconds = 0.25;
+
+double NoteFrequency(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+
+// Power of one frequency in a block of samples (Goertzel), per sample.
+double Goertzel(const std::vector<float>& x, size_t from, size_t to, double frequency, double rate) {
+    const double coeff = 2.0 * std::cos(2.0 * M_PI * frequency / rate);
+    double s1 = 0.0, s2 = 0.0;
+    for (size_t i = from; i < to; ++i) {
+        const double s0 = x[i] + coeff * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    const double n = static_cast<double>(to - from);
+    return (s1 * s1 + s2 * s2 - coeff * s1 * s2) / (n * n);
+}
+
+double Rms(const std::vector<float>& x, size_t from, size_t to) {
+    double sum = 0.0;
+    for (size_t i = from; i < to; ++i) sum += static_cast<double>(x[i]) * x[i];
+    return std::sqrt(sum / static_cast<double>(to - from));
+}
+
+// Plays recorded messages into the synthesizer, each step's wait lasting
+// kStepSeconds; gives the left channel and the frame at which each message went in.
+struct Replay {
+    std::vector<float> left;
+    std::vector<size_t> frameOf;
+};
+
+Replay Render(MidiOutSynth& synth, const std::vector<uint32_t>& values, const std::vector<size_t>& marks,
+              double leadSeconds, double tailSeconds) {
+    Replay r;
+    const double rate = synth.SampleRate();
+    auto render = [&](double seconds) {
+        const int frames = static_cast<int>(seconds * rate);
+        std::vector<float> buffer(static_cast<size_t>(frames) * 2);
+        synth.Render(buffer.data(), frames);
+        for (int i = 0; i < frames; ++i) r.left.push_back(buffer[static_cast<size_t>(i) * 2]);
+    };
+    render(leadSeconds);
+    size_t mark = 0;
+    for (size_t i = 0; i < values.size(); ++i) {
+        for (; mark < marks.size() && marks[mark] <= i; ++mark) render(kStepSeconds);
+        r.frameOf.push_back(r.left.size());
+        synth.Send(values[i]);
+    }
+    for (; mark < marks.size(); ++mark) render(kStepSeconds);
+    render(tailSeconds);
+    return r;
+}
+
+class SynthRenderTest : public MidiFixture {};
+
+TEST_F(SynthRenderTest, StrummedCMajorHoldsItsPitchesAndIsSilentAfterAllNotesOff) {
+    int result = -1;
+    std::string detail;
+    auto synth = MidiOutSynth::Open(MidiOutSystem::kDefaultSoundfont, MidiOutSynth::Output::Offline, &result, &detail);
+    ASSERT_NE(synth, nullptr) << detail;
+    EXPECT_EQ(result, MidiOutDriver::Ok);
+
+    StepPanel panel(recorder);
+    panel.HScroll1()->setValue(9);
+    SetSetting("Strum", QStringLiteral("0"));
+    panel.SetSound(25);
+    const size_t programEnd = recorder.Messages().size();
+    panel.PlayChord(QStringLiteral("48~52~55~60~64"));  // C major, open position
+    ASSERT_EQ(Tokens(recorder.Values(), panel.marks), "off prog25 off 48 | 52 | 55 | 60 | 64 | | | off");
+
+    const Replay r = Render(*synth, recorder.Values(), panel.marks, 0.1, 1.0);
+    const double rate = synth->SampleRate();
+    EXPECT_LT(Rms(r.left, 0, r.frameOf[0]), 1e-6);  // nothing before the first note
+
+    // The chord as it rings: from 0.1 s after its last note to just before all notes off.
+    const auto& values = recorder.Values();
+    size_t lastNoteOn = 0;
+    for (size_t i = 0; i < values.size(); ++i)
+        if ((values[i] & 0xF0) == 0x90) lastNoteOn = i;
+    const size_t finalOff = values.size() - 32;
+    ASSERT_GT(finalOff, lastNoteOn);
+    ASSERT_GT(lastNoteOn, programEnd);
+    const size_t from = r.frameOf[lastNoteOn] + static_cast<size_t>(0.1 * rate);
+    const size_t to = r.frameOf[finalOff] - static_cast<size_t>(0.02 * rate);
+    ASSERT_GT(to, from + static_cast<size_t>(0.3 * rate));
+
+    double weakestChordNote = 1e9;
+    for (int note : {48, 52, 55, 60, 64})
+        weakestChordNote = std::min(weakestChordNote, Goertzel(r.left, from, to, NoteFrequency(note), rate));
+    // Semitones that are neither chord notes nor their overtones.
+    double strongestOther = 0.0;
+    for (int note : {49, 51, 54, 57, 58, 62})
+        strongestOther = std::max(strongestOther, Goertzel(r.left, from, to, NoteFrequency(note), rate));
+    EXPECT_GT(weakestChordNote, 10.0 * strongestOther)
+        << "weakest chord note " << weakestChordNote << ", strongest other " << strongestOther;
+    EXPECT_GT(Rms(r.left, from, to), 0.01);
+
+    // After all notes off the synthesizer falls silent (once the reverberation has died away).
+    const size_t quietFrom = r.frameOf[finalOff] + static_cast<size_t>(0.5 * rate);
+    EXPECT_LT(Rms(r.left, quietFrom, r.left.size()), 1e-4) << "level while ringing " << Rms(r.left, from, to);
+}
+
+TEST_F(SynthRenderTest, MissingOrBrokenSoundfontIsTheErrorPath) {
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("broken.sf2"));
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("RIFF but not a soundfont");
+    f.close();
+    for (const std::string& path : {std::string("/nonexistent/default-GM.sf2"), broken.toStdString()}) {
+        int result = -1;
+        std::string detail;
+        auto synth = MidiOutSynth::Open(path, MidiOutSynth::Output::Offline, &result, &detail);
+        EXPECT_EQ(synth, nullptr) << path;
+        EXPECT_EQ(result, MidiOutDriver::NoSoundfont) << path;
+        EXPECT_NE(detail.find(path), std::string::npos) << detail;
+    }
+}
+
+// With a sound output (a desktop) the live synthesizer opens; without one
+// (CI) it says so, with what the audio layer reported.
+TEST_F(SynthRenderTest, LiveOutputOpensOrSaysWhyNot) {
+    int result = -1;
+    std::string detail;
+    auto synth = MidiOutSynth::Open(MidiOutSystem::kDefaultSoundfont, MidiOutSynth::Output::Live, &result, &detail);
+    if (synth) {
+        EXPECT_EQ(result, MidiOutDriver::Ok);
+        synth->Send(0x7F3C90);
+        synth->Send(0x007BB0);
+    } else {
+        EXPECT_EQ(result, MidiOutDriver::NoAudioOutput);
+        EXPECT_NE(detail.find("sound output"), std::string::npos) << detail;
+    }
+}
+
+}  // namespace
