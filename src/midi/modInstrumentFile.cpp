@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "modFunctions.h"
+#include "AppPaths.h"
 
 namespace modInstrumentFile {
 
 QString InstrumentFilePath() {
-    return QString::fromStdString(modFunctions::GetAppPath()) + QStringLiteral("genmidi.txt");
+    return AppPaths::GetAppPath() + QStringLiteral("genmidi.txt");
 }
 
 const QStringList& InstrumentNames() {

@@ -7,8 +7,14 @@
 
 namespace AppPaths {
 
-// Creates the data folder when needed and hands it to the note helpers'
-// GetAppPath. Returns the folder.
+// Finds the per-user data folder, creates it when needed and makes it the
+// folder GetAppPath gives. Returns the folder.
 QString InitAppFolder();
+
+// The data folder with exactly one trailing "/": it holds "Charts/" and
+// "genmidi.txt". "./" until InitAppFolder or SetAppFolder ran.
+QString GetAppPath();
+// Points GetAppPath elsewhere (tests use a temporary folder).
+void SetAppFolder(const QString& folder);
 
 }  // namespace AppPaths

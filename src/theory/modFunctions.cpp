@@ -11,24 +11,11 @@ constexpr int16_t kHighestNote = 88;  // high e, fret 24
 const std::array<const char*, 12> kNoteNames = {
     "C", "C#,Db", "D", "D#,Eb", "E", "F", "F#,Gb", "G", "G#,Ab", "A", "A#,Bb", "B"};
 
-std::string& appFolder() {
-    static std::string folder = ".";
-    return folder;
-}
-
 bool onFretboard(int16_t note) { return note >= kLowestNote && note <= kHighestNote; }
 
 bool isBlank(char c) { return c == ' '; }
 
 }  // namespace
-
-void SetAppFolder(const std::string& folder) { appFolder() = folder; }
-
-std::string GetAppPath() {
-    const std::string& folder = appFolder();
-    if (!folder.empty() && folder.back() == '/') return folder;
-    return folder + "/";
-}
 
 int16_t NoteToKeyCode(int16_t note) {
     if (!onFretboard(note)) return 0;

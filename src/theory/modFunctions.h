@@ -1,5 +1,5 @@
 #pragma once
-// Small shared helpers: the program's data folder and MIDI-note arithmetic.
+// Small shared helpers: note names and MIDI-note arithmetic.
 // Plain functions with fixed fallbacks; they never throw.
 
 #include <cstdint>
@@ -7,11 +7,6 @@
 #include <string>
 
 namespace modFunctions {
-
-// The folder that holds "Charts/" and "genmidi.txt", with exactly one trailing "/".
-std::string GetAppPath();
-// Set once at start-up by the platform layer (tests point it at a temporary folder).
-void SetAppFolder(const std::string& folder);
 
 // Pitch class 0..11 (C = 0) of a MIDI note 40..88; 0 for any other note.
 int16_t NoteToKeyCode(int16_t note);

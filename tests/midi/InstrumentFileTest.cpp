@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "modFunctions.h"
+#include "AppPaths.h"
 #include "modInstrumentFile.h"
 #include "MidiTestSupport.h"
 
@@ -148,10 +148,10 @@ class InstrumentFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        saved = modFunctions::GetAppPath();
-        modFunctions::SetAppFolder(dir.path().toStdString());
+        saved = AppPaths::GetAppPath();
+        AppPaths::SetAppFolder(dir.path());
     }
-    void TearDown() override { modFunctions::SetAppFolder(saved); }
+    void TearDown() override { AppPaths::SetAppFolder(saved); }
     QString Write(const QByteArray& bytes) {
         const QString path = dir.filePath(QStringLiteral("list.txt"));
         QFile f(path);
@@ -161,7 +161,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::string saved;
+    QString saved;
 };
 
 TEST_F(InstrumentFileTest, WritesThe128NamesEachEndedByCrLf) {
@@ -187,7 +187,7 @@ TEST_F(InstrumentFileTest, WritingReplacesAnyContent) {
 
 TEST_F(InstrumentFileTest, AFolderThatCannotBeWrittenReportsFailure) {
     const QString notAFolder = Write("a file");
-    modFunctions::SetAppFolder(notAFolder.toStdString());
+    AppPaths::SetAppFolder(notAFolder);
     EXPECT_FALSE(modInstrumentFile::WriteInstrumentFile());
 }
 

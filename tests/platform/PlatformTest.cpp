@@ -4,6 +4,7 @@
 #include <QSettings>
 
 #include "AppFonts.h"
+#include "AppPaths.h"
 #include "AppSettings.h"
 #include "QtPrinters.h"
 #include "SystemColors.h"
@@ -63,6 +64,22 @@ TEST(AppFonts, TahomaIsTheRealFaceInBothWeights) {
     const QFontInfo bold(AppFonts::Tahoma(8.25, true));
     EXPECT_EQ(bold.family(), QString("Tahoma"));
     EXPECT_TRUE(bold.bold());
+}
+
+TEST(AppPaths, AppPathHasExactlyOneTrailingSeparator) {
+    struct Case { const char* folder; const char* path; };
+    const Case cases[] = {
+        {"/home/u/.local/share/Quillfret Pro", "/home/u/.local/share/Quillfret Pro/"},
+        {"/home/u/.local/share/Quillfret Pro/", "/home/u/.local/share/Quillfret Pro/"},
+        {"/", "/"},
+        {"", "/"},
+    };
+    const QString saved = AppPaths::GetAppPath();
+    for (const Case& c : cases) {
+        AppPaths::SetAppFolder(c.folder);
+        EXPECT_EQ(AppPaths::GetAppPath(), QString(c.path)) << '"' << c.folder << '"';
+    }
+    AppPaths::SetAppFolder(saved);
 }
 
 }  // namespace

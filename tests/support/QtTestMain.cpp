@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "AppFonts.h"
-#include "modFunctions.h"
+#include "AppPaths.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
     QTemporaryDir dataDir;
-    modFunctions::SetAppFolder(dataDir.path().toStdString());
+    AppPaths::SetAppFolder(dataDir.path());
     AppFonts::RegisterAppFonts();
     return RUN_ALL_TESTS();
 }

@@ -55,20 +55,4 @@ TEST(NoteHelpers, RootName) {
     for (const Case& c : cases) EXPECT_EQ(modFunctions::GetRootName(c.name), c.root) << '"' << c.name << '"';
 }
 
-TEST(NoteHelpers, AppPathHasExactlyOneTrailingSeparator) {
-    struct Case { const char* folder; const char* path; };
-    const Case cases[] = {
-        {"/home/u/.local/share/Quillfret Pro", "/home/u/.local/share/Quillfret Pro/"},
-        {"/home/u/.local/share/Quillfret Pro/", "/home/u/.local/share/Quillfret Pro/"},
-        {"/", "/"},
-        {"", "/"},
-    };
-    const std::string saved = modFunctions::GetAppPath();
-    for (const Case& c : cases) {
-        modFunctions::SetAppFolder(c.folder);
-        EXPECT_EQ(modFunctions::GetAppPath(), c.path) << '"' << c.folder << '"';
-    }
-    modFunctions::SetAppFolder(saved);
-}
-
 }  // namespace

@@ -1,0 +1,225 @@
+#include "ChartFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "AppPaths.h"
+
+namespace ChartFile {
+namespace {
+
+const QLatin1String kDesc("DESC:");
+const QLatin1String kExtension(".cht");
+
+void setError(QString* error, const QString& text) {
+    if (error) *error = text;
+}
+
+// Item texts and codes never hold a line break, or one item would come back as two.
+QString oneLine(QString text) {
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+bool isBlank(const QString& line) { return line.trimmed().isEmpty(); }
+
+// The owner's write bit marks a chart the user wants left alone, even for root.
+bool refuseReadOnly(const QString& path, QString* error) {
+    const QFileInfo info(path);
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner)) {
+        setError(error, QStringLiteral("The file is read-only."));
+        return true;
+    }
+    return false;
+}
+
+bool saveWhole(const QString& path, const QByteArray& bytes, QString* error) {
+    if (refuseReadOnly(path, error)) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        setError(error, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Kind KindOf(const QString& text) {
+    if (text.startsWith(QLatin1String("Map:"))) return Kind::Map;
+    if (text.startsWith(QLatin1String("Scale:"))) return Kind::Scale;
+    if (text.startsWith(QLatin1String("Chord:"))) return Kind::Chord;
+    return Kind::Text;
+}
+
+std::optional<bool> ParseMapFlag(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+    bool isNumber = false;
+    const qlonglong n = t.toLongLong(&isNumber);
+    if (isNumber) return n != 0;
+    return std::nullopt;
+}
+
+QString ChartFolder() { return AppPaths::GetAppPath() + QStringLiteral("Charts/"); }
+
+QString PathOf(const QString& folder, const QString& name) { return folder + name + kExtension; }
+
+bool EnsureFolder(const QString& folder, QString* error) {
+    const QFileInfo info(folder);
+    if (info.isDir()) return true;
+    if (info.exists()) {
+        setError(error, QStringLiteral("A file stands where the chart folder should be."));
+        return false;
+    }
+    if (!QDir().mkpath(folder)) {
+        setError(error, QStringLiteral("The folder could not be created."));
+        return false;
+    }
+    return true;
+}
+
+QStringList ListCharts(const QString& folder) {
+    const QDir dir(folder);
+    const QStringList files =
+        dir.entryList({QStringLiteral("*") + kExtension}, QDir::Files | QDir::CaseSensitive,
+                      QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QString& file : files) {
+        if (!file.endsWith(kExtension)) continue;
+        const QString name = file.left(file.size() - kExtension.size());
+        if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) continue;
+        names << name;
+    }
+    return names;
+}
+
+ChartItem ParseItemLine(const QString& line) {
+    ChartItem item;
+    const qsizetype tilde = line.indexOf(QLatin1Char('~'));
+    if (tilde < 0) {
+        item.Text = line;
+        return item;
+    }
+    item.Text = line.left(tilde);
+    item.Code = line.mid(tilde + 1);
+    item.HasCode = true;
+    return item;
+}
+
+ChartContent Parse(const QByteArray& bytes) {
+    ChartContent content;
+    const QString text = QString::fromLatin1(bytes);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString line : lines) {
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        if (isBlank(line)) continue;
+        if (line.startsWith(kDesc)) {
+            content.Description += QString(line).remove(kDesc);
+            continue;
+        }
+        content.Items.push_back(ParseItemLine(line));
+    }
+    return content;
+}
+
+QByteArray Serialize(const ChartContent& content) {
+    QString text = kDesc + oneLine(content.Description) + QStringLiteral("\r\n");
+    for (const ChartItem& item : content.Items)
+        text += oneLine(item.Text) + QLatin1Char('~') + oneLine(item.Code) + QStringLiteral("\r\n");
+    return text.toLatin1();
+}
+
+ReadStatus Read(const QString& path, ChartContent* content, QString* error) {
+    *content = ChartContent();
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        setError(error, QStringLiteral("File not found"));
+        return ReadStatus::NotFound;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, file.errorString());
+        return ReadStatus::Unreadable;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, file.errorString());
+        return ReadStatus::Unreadable;
+    }
+    *content = Parse(bytes);
+    return ReadStatus::Ok;
+}
+
+bool Write(const QString& path, const ChartContent& content, QString* error) {
+    return saveWhole(path, Serialize(content), error);
+}
+
+bool Append(const QString& path, const QString& text, const QString& code, QString* error) {
+    QByteArray bytes;
+    if (QFileInfo::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            setError(error, file.errorString());
+            return false;
+        }
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            setError(error, file.errorString());
+            return false;
+        }
+    }
+    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+    bytes += (oneLine(text) + QLatin1Char('~') + oneLine(code) + QStringLiteral("\r\n")).toLatin1();
+    return saveWhole(path, bytes, error);
+}
+
+bool CreateEmpty(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    file.close();
+    return true;
+}
+
+bool Remove(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.remove()) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+NameProblem CheckNewName(const QString& typed, const QString& folder, QString* name) {
+    const QString n = typed.trimmed();
+    if (name) *name = n;
+    if (n.isEmpty()) return NameProblem::Empty;
+    if (n.size() > kMaxNameLength) return NameProblem::TooLong;
+    if (n.startsWith(QLatin1Char('.'))) return NameProblem::BadCharacter;
+    for (const QChar c : n) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\<>:\"|?*").contains(c))
+            return NameProblem::BadCharacter;
+    }
+    const QString wanted = n + kExtension;
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& file : files)
+        if (file.compare(wanted, Qt::CaseInsensitive) == 0) return NameProblem::Exists;
+    return NameProblem::None;
+}
+
+}  // namespace ChartFile

@@ -1,0 +1,83 @@
+#pragma once
+// Chart files: one plain text file per chart, "<name>.cht" in the chart
+// folder. The first line "DESC:" holds the description; every other line is
+// an item: its display text, "~", and its code (a map's code holds a second
+// "~"). Read with LF or CR LF endings, written with CR LF after every line in
+// a single-byte code page (Latin-1). Every write is whole or not at all.
+// No widgets here: the panel, the viewer and the main window call this.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+struct ChartItem {
+    QString Text;          // everything before the first "~"
+    QString Code;          // everything after the first "~"; "" when the line has none
+    bool HasCode = false;  // the line held a "~"
+
+    // The item as a chart line: text, "~", code.
+    QString Line() const { return Text + QLatin1Char('~') + Code; }
+};
+
+struct ChartContent {
+    QString Description;
+    QVector<ChartItem> Items;
+};
+
+namespace ChartFile {
+
+// The kind of an item, told case-sensitively by the beginning of its display text.
+enum class Kind { Chord, Scale, Map, Text };
+Kind KindOf(const QString& text);
+
+// A map flag as the toolkit converts text to a Boolean: "True"/"False" in any
+// letter case, or a whole number (0 = False, any other = True). Nothing else.
+std::optional<bool> ParseMapFlag(const QString& text);
+
+// The chart folder: the program's data folder & "Charts/".
+QString ChartFolder();
+// folder & name & ".cht"; folder ends in "/".
+QString PathOf(const QString& folder, const QString& name);
+// Creates the folder when it is missing. False (and why) when it cannot be made.
+bool EnsureFolder(const QString& folder, QString* error = nullptr);
+// The charts of a folder: regular, visible files ending in ".cht" (exact case),
+// named without the extension, sorted by name regardless of case.
+QStringList ListCharts(const QString& folder);
+
+// One item line split at its first "~".
+ChartItem ParseItemLine(const QString& line);
+// The lines of a chart file: "DESC:" lines (anywhere) make the description,
+// with every "DESC:" taken out and the texts joined; empty and blank lines are
+// skipped; every other line is an item.
+ChartContent Parse(const QByteArray& bytes);
+// "DESC:" & description, then one line per item, each ended by CR LF.
+QByteArray Serialize(const ChartContent& content);
+
+enum class ReadStatus { Ok, NotFound, Unreadable };
+ReadStatus Read(const QString& path, ChartContent* content, QString* error = nullptr);
+
+// Replaces the file with the content, atomically. A read-only file, or any
+// failure, leaves the old file whole and gives false and the reason.
+bool Write(const QString& path, const ChartContent& content, QString* error = nullptr);
+// Adds one item line at the end of the file (created when missing), ending a
+// last line that has no line ending first. True only once the line is on disk.
+bool Append(const QString& path, const QString& text, const QString& code, QString* error = nullptr);
+// Creates an empty chart file; fails when a file of that name exists.
+bool CreateEmpty(const QString& path, QString* error = nullptr);
+bool Remove(const QString& path, QString* error = nullptr);
+
+// A name typed for a new chart, trimmed into *name.
+enum class NameProblem {
+    None,
+    Empty,         // nothing but blanks
+    TooLong,       // 18 characters or more
+    BadCharacter,  // "/", "\", a control character, < > : " | ? * or a leading "."
+    Exists,        // the folder holds name & ".cht" in some letter case
+};
+NameProblem CheckNewName(const QString& typed, const QString& folder, QString* name);
+
+constexpr int kMaxNameLength = 17;
+
+}  // namespace ChartFile
