@@ -1,6 +1,8 @@
 #pragma once
 // Layouts are in twips: 1440 to the inch, 15 to a pixel at 96 dpi.
 
+#include <QRect>
+#include <QSize>
 #include <cmath>
 
 namespace Twips {
@@ -9,5 +11,11 @@ constexpr int kPerPixel = 15;
 
 inline int ToPixels(double twips) { return static_cast<int>(std::lround(twips / kPerPixel)); }
 inline double FromPixels(double pixels) { return pixels * kPerPixel; }
+
+// A rectangle or a size given in twips, in pixels.
+inline QRect Rect(int left, int top, int width, int height) {
+    return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+inline QSize Size(int width, int height) { return QSize(ToPixels(width), ToPixels(height)); }
 
 }  // namespace Twips
