@@ -150,6 +150,11 @@ void ctlChartControls::SetLstItems(QListWidget* List) {
     m_lstItem_ = List;
     if (m_lstItem_) {
         m_lstItem_->setSortingEnabled(false);
+        connect(m_lstItem_, &QObject::destroyed, this, [this] {
+            m_lstItem_ = nullptr;
+            InCode edit(inCode_);
+            m_lstItemCode_->clear();
+        }, Qt::DirectConnection);
         wireClicks(m_lstItem_, &itemRowAtPress_, &ctlChartControls::m_lstItem_Click);
         keepCodesInStep();
     }
@@ -554,10 +559,11 @@ void ctlChartControls::keepCodesInStep() {
                 int at = destination > last ? destination - static_cast<int>(moved.size()) : destination;
                 for (QListWidgetItem* item : moved) m_lstItemCode_->insertItem(at++, item);
             }, Qt::DirectConnection);
-    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+    // The model, not the list: a list being destroyed resets its model.
+    connect(model, &QAbstractItemModel::modelReset, this, [this, model] {
         if (inCode_) return;
         m_lstItemCode_->clear();
-        for (int row = 0; row < m_lstItem_->count(); ++row) m_lstItemCode_->addItem(QString());
+        for (int row = 0; row < model->rowCount(); ++row) m_lstItemCode_->addItem(QString());
     }, Qt::DirectConnection);
     // Codes for whatever the list held when it was handed over.
     while (m_lstItemCode_->count() > m_lstItem_->count()) delete m_lstItemCode_->takeItem(m_lstItemCode_->count() - 1);

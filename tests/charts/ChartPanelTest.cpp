@@ -373,6 +373,24 @@ TEST_F(ChartPanel, CodesStayInStepWhenTheHostChangesItsList) {
     EXPECT_EQ(Codes(), QStringList());
 }
 
+TEST_F(ChartPanel, AListTheHostDestroysIsLetGo) {
+    ctlChartControls alone;
+    {
+        QListWidget list;
+        alone.SetLstItems(&list);
+        alone.SetStartChart(QStringLiteral("Blues"));
+        ASSERT_EQ(alone.ItemCount(), 3);
+    }
+    EXPECT_EQ(alone.ItemCount(), 0);
+    EXPECT_EQ(alone.m_lstItemCode()->count(), 0);
+    alone.SetInitialized(true);
+    alone.AddToChart(QStringLiteral("Chord: C"), QStringLiteral("1"));
+    alone.SelectItem(0);
+    alone.ShowItem();
+    alone.cmdUpDown(1)->click();
+    EXPECT_EQ(Read("Blues"), kBlues);
+}
+
 TEST_F(ChartPanel, Queries) {
     StartReady();
     EXPECT_EQ(panel.ChartCount(), 2);
