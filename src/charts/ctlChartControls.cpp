@@ -166,6 +166,11 @@ void ctlChartControls::SetStartChart(const QString& Name) {
     SelectChart(Name);
 }
 
+void ctlChartControls::SetChartPath(const QString& Path) {
+    chartPath_ = Path;
+    if (!chartPath_.isEmpty() && !chartPath_.endsWith(QLatin1Char('/'))) chartPath_ += QLatin1Char('/');
+}
+
 int16_t ctlChartControls::ItemCount() const {
     return m_lstItem_ ? static_cast<int16_t>(std::min(m_lstItem_->count(), 32767)) : 0;
 }
@@ -246,6 +251,8 @@ void ctlChartControls::AddToChart(const QString& Text, const QString& Code) {
 // ---- buttons ----------------------------------------------------------------
 
 void ctlChartControls::cmdAdd_Click() {
+    // Never a chart beside the program's working folder.
+    if (chartPath_.isEmpty()) CheckCharts();
     const std::optional<QString> reply = Prompter::Current().Input(
         QStringLiteral("Enter a name for the new chart.\r\n\r\n(17 Char. Max)"), QStringLiteral("New Chart"),
         QStringLiteral("New Chart"));

@@ -36,7 +36,8 @@ public:
     int16_t ItemCount() const;
     // The first selected item; 0 also when none is selected.
     int16_t SelectedItem() const;
-    void SetChartPath(const QString& Path) { chartPath_ = Path; }
+    // The chart folder; a missing trailing "/" is added.
+    void SetChartPath(const QString& Path);
     QString ChartPath() const { return chartPath_; }
     QString ChartName() const { return chartName_; }
     void SetChartName(const QString& Name) { chartName_ = Name; }

@@ -391,6 +391,15 @@ TEST_F(ChartPanel, AListTheHostDestroysIsLetGo) {
     EXPECT_EQ(Read("Blues"), kBlues);
 }
 
+TEST_F(ChartPanel, NewChartBeforeTheListIsHandedOverGoesToTheChartFolder) {
+    ctlChartControls alone;
+    Type(QStringLiteral("Solo"));
+    alone.cmdAdd()->click();
+    EXPECT_TRUE(QFile::exists(Path("Solo")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Solo.cht")));
+    EXPECT_EQ(Texts(*alone.lstCharts()), QStringList({"Blues", "Jazz", "Solo"}));
+}
+
 TEST_F(ChartPanel, Queries) {
     StartReady();
     EXPECT_EQ(panel.ChartCount(), 2);
