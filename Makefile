@@ -1,11 +1,13 @@
 # make test       install missing packages, build, run every test
 # make test-asan  the same under AddressSanitizer + UndefinedBehaviorSanitizer
 # make bench      build and run the benchmarks
+# make fuzz       build the chart file fuzz target with clang and run it (FUZZ_SECONDS)
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 25
 
-.PHONY: deps configure build test test-asan bench clean
+.PHONY: deps configure build test test-asan bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -30,5 +32,8 @@ test-asan: deps
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 
+fuzz: deps
+	@scripts/fuzz-charts $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
