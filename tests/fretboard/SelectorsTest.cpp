@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QTest>
+#include <algorithm>
 
 #include "QtPrinters.h"
 #include "SelectorButton.h"
