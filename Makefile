@@ -30,7 +30,7 @@ test-asan: deps
 	    ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done; true
 
 fuzz: deps
 	@scripts/fuzz-charts $(FUZZ_SECONDS)
