@@ -42,9 +42,11 @@ public:
                                  const QString& defaultText) override {
         calls.push_back({Call::Kind::Input, prompt, title, Icon::None, Buttons::Ok, false, defaultText});
         if (inputs.empty()) return std::nullopt;
-        std::optional<QString> reply = inputs.front();
+        const bool cancelled = !inputs.front().has_value();
+        const QString text = cancelled ? QString() : *inputs.front();
         inputs.pop_front();
-        return reply;
+        if (cancelled) return std::nullopt;
+        return text;
     }
 
     void RunModal(QDialog& dialog) override {
