@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "AppFonts.h"
 #include "AppInfo.h"
@@ -62,9 +63,15 @@ bool ChartPrinter::Print(ChartCanvas& canvas, QPrinter& printer, int copies) {
     p.setPen(pen);
     const double sw = printer.pageRect(QPrinter::DevicePixel).width() / scale;
 
-    const int pages = copies > 0 ? copies : PageCount(canvas.CanvasHeight());
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1 && !printer.newPage()) break;
+    int first = 1;
+    int last = copies > 0 ? copies : PageCount(canvas.CanvasHeight());
+    // Pages chosen in the print dialog; copies of the blank page have no range.
+    if (copies == 0 && printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::max(first, printer.fromPage());
+        if (printer.toPage() > 0) last = std::min(last, printer.toPage());
+    }
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !printer.newPage()) break;
         printHeader(p, sw, copies > 0 ? 0 : page);
         const int top = copies > 0 ? 0 : (page - 1) * kPageBand;
         canvas.PaintBand(p, top, top + kPageBand, QPointF(kCanvasLeft, kCanvasTop));

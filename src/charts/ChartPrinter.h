@@ -16,8 +16,9 @@ public:
     // Pages for a canvas of that height: its rows two by two.
     static int PageCount(int canvasHeight);
 
-    // Prints every page of the canvas, numbered; with `copies` above 0, that
-    // many copies of the first page without numbers. False when the printer
-    // could not begin the job or ended it in error.
+    // Prints the pages of the canvas, numbered (those of the printer's page
+    // range when it has one); with `copies` above 0, that many copies of the
+    // first page without numbers. False when the printer could not begin the
+    // job or ended it in error.
     static bool Print(ChartCanvas& canvas, QPrinter& printer, int copies = 0);
 };

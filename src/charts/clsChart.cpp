@@ -48,6 +48,7 @@ clsChart::~clsChart() {
 }
 
 bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
+    if (ChartForm_) return false;  // a viewer serves one request
     if (ChartFile.isEmpty()) {
         Prompter::Current().Message(QStringLiteral("No chart selected!"), QStringLiteral("Chart"),
                                     Prompter::Icon::Exclamation);
@@ -175,13 +176,14 @@ void clsChart::fail(const RunError& error, const QString& chartFile) {
     const bool notFound = error.Number == 53;
     if (notFound) text += QStringLiteral("\r\n\r\nThe chart file could not be found.");
     Prompter::Current().Message(text, AppSettings::AppTitle(), Prompter::Icon::Critical);
+    ChartNeck_ = nullptr;
+    QPointer<clsChart> self(this);
     if (notFound) {
         AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("ChartFile"), QString());
         AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("ChartName"), QString());
         emit OnChartNotFound(chartFile);
     }
-    ChartNeck_ = nullptr;
-    deleteLater();
+    if (self) deleteLater();  // unless the owner has already deleted it
 }
 
 void clsChart::ChartForm_OnUnload() {

@@ -36,7 +36,8 @@ public:
     // Shows the chart file `ChartFile` (a full path), the blank chart for
     // "BLANK", or says that no chart is selected for "". `ChartName` goes in
     // the window's caption. Every failure is reported in a message and shows
-    // no window; true when the window is shown.
+    // no window; true when the window is shown. Once a window is shown,
+    // further calls do nothing and give false.
     bool ShowChart(const QString& ChartFile, const QString& ChartName);
 
     // The chart window while it is open.

@@ -204,6 +204,10 @@ void frmChart::mnuPrint_Click() {
     }
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
+    if (copies > 0)
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    else
+        dialog.setMinMax(1, ChartPrinter::PageCount(picSlide_->CanvasHeight()));
     Prompter::Current().RunModal(dialog);
     if (dialog.result() != QDialog::Accepted) return;
     PrintChart(printer, copies);

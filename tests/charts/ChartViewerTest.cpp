@@ -355,4 +355,21 @@ TEST_F(ChartViewer, WindowsOpenAndCloseIndependently) {
     EXPECT_TRUE(third.form.isNull());
 }
 
+// An owner may delete the viewer inside any of its signals; a viewer serves one request.
+TEST_F(ChartViewer, OwnerDeletingTheViewerInItsSignals) {
+    QPointer<clsChart> viewer = new clsChart();
+    QObject::connect(viewer.data(), &clsChart::OnChartNotFound, viewer.data(), [&] { delete viewer.data(); },
+                     Qt::DirectConnection);
+    viewer->ShowChart(files.Path(QStringLiteral("gone.cht")), QStringLiteral("Gone"));
+    EXPECT_TRUE(viewer.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const QString path = files.Write(QStringLiteral("one"), NumberedChords(1));
+    OpenChart open = Open(path);
+    ASSERT_TRUE(open.form);
+    EXPECT_FALSE(open.viewer->ShowChart(path, QStringLiteral("Again")));
+    EXPECT_EQ(open.viewer->ChartForm(), open.form.data());
+    CloseAll(open);
+}
+
 }  // namespace
