@@ -49,6 +49,27 @@ TEST(ChartWindow, ResizeLaysOutViewportAndBars) {
     EXPECT_EQ(form.VScroll1()->maximum(), 5990);
 }
 
+// Resizing the window itself runs the same layout: the viewport fills the
+// area under the menu bar, whose size plus (80, 690) is the outer size.
+TEST(ChartWindow, ResizingTheWindow) {
+    frmChart form;
+    form.picSlide()->SetCanvasHeight(12000);
+    form.show();
+    const int menu = form.MenuBar()->sizeHint().height();
+    EXPECT_EQ(form.picFrame()->geometry(), QRect(0, menu, Px(frmChart::kDesignWidth), Px(frmChart::kDesignHeight)));
+    for (const int width : {700, 709, 708}) {
+        SCOPED_TRACE(width);
+        form.resize(width, 500);
+        QApplication::processEvents();
+        EXPECT_EQ(form.picFrame()->geometry(), QRect(0, menu, width, 500 - menu));
+        EXPECT_EQ(form.TwipsGeometry(form.picFrame()), QRect(0, 0, width * 15, (500 - menu) * 15));
+        EXPECT_EQ(form.VScroll1()->geometry(), Twips::Rect(width * 15 - 320, 0, 255, (500 - menu) * 15 - 60));
+        EXPECT_EQ(form.VScroll1()->maximum(), 12000 - (500 - menu) * 15 + 300);
+        // 709 pixels make an outer width of 10715: no sideways scrolling from there.
+        EXPECT_EQ(form.HScroll1()->maximum() == 0, width >= 709);
+    }
+}
+
 TEST(ChartWindow, ScrollRanges) {
     frmChart form;
     const int screen = form.ScreenWidth();
