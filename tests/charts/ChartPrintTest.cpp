@@ -49,7 +49,7 @@ protected:
     }
 
     RecordingPrompter prompter;
-    ChartFiles files;
+    TempCharts files;
     viewertest::OpenChart open;
 };
 

@@ -22,7 +22,7 @@ class ChartViewer : public ::testing::Test {
 protected:
     void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    ChartFiles files;
+    TempCharts files;
     RecordingPrompter prompter;
 };
 

@@ -139,7 +139,7 @@ TEST(ChartWindow, ScrollingMovesTheCanvas) {
 // designed size, and only the rows in view are ever drawn.
 TEST(ChartWindow, LastRowOfALongChartScrollsIntoView) {
     RecordingPrompter prompter;
-    ChartFiles files;
+    TempCharts files;
     QStringList lines;
     for (int i = 1; i <= 200; ++i) lines << QStringLiteral("Chord: C (%1)~").arg(i) + kCMajor;
     // Item 196 opens the last row: it differs from all the others.

@@ -31,7 +31,7 @@ inline const QString kCMajor = QStringLiteral("0,6,3,3,2,2,0,0,1,1,0,0");
 inline const QString kAMinorPosition = QStringLiteral("6,5,1|6,8,4|5,5,1|5,7,3|5,8,4|4,5,1|4,7,3");
 
 // Chart files written into a folder that lives as long as the fixture.
-class ChartFiles {
+class TempCharts {
 public:
     QString Write(const QString& name, const QByteArray& bytes) {
         const QString path = dir_.filePath(name + QStringLiteral(".cht"));
