@@ -1,0 +1,153 @@
+// Loading, the first activation and shutdown of the main window.
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "AppPaths.h"
+#include "AppSettings.h"
+#include "CarryOn.h"
+#include "ChartFile.h"
+#include "MIDI_CMD.h"
+#include "MIDI_OUT.h"
+#include "Prompter.h"
+#include "clsReckoner.h"
+#include "ctlMIDI.h"
+#include "frmMain.h"
+#include "frmTabWindow.h"
+#include "modInstrumentFile.h"
+#include "modMain.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+
+QString setting(const char* key) { return AppSettings::GetSetting(kSection, QLatin1String(key), QString()); }
+
+// A remembered chart counts only when it is a chart file of the chart folder.
+bool isChartOfFolder(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.fileName().endsWith(QLatin1String(".cht"))) return false;
+    const QString folder = QFileInfo(ChartFile::ChartFolder()).canonicalFilePath();
+    return !folder.isEmpty() && file.canonicalPath() == folder;
+}
+
+}  // namespace
+
+void frmMain::Form_Load() {
+    CarryOn([&] {
+        if (modMain::GetRunCount() == 1) {
+            // The default charts come with the chart panel.
+        }
+    });
+    CarryOn([&] {
+        MIDI_->SetMidiFile(modInstrumentFile::InstrumentFilePath());
+        if (!QFileInfo::exists(MIDI_->MidiFile()) && !modInstrumentFile::WriteInstrumentFile()) {
+            Prompter::Current().Message(
+                QStringLiteral("The instrument list could not be written to\r\n%1").arg(MIDI_->MidiFile()),
+                AppSettings::AppTitle(), Prompter::Icon::Exclamation);
+        }
+    });
+    CarryOn([&] { MIDI_->SetTune(ctlMIDI::StoredTune()); });
+    // Opening the output (loading the synthesizer's soundfont) waits for the
+    // first paint, so that the window shows at once.
+    midiScheduled_ = false;
+    CarryOn([&] {
+        TabWindowForm_ = new frmTabWindow(this);
+        connect(TabWindowForm_, &frmTabWindow::ButtonClick, this, &frmMain::TabWindowForm_ButtonClick,
+                Qt::DirectConnection);
+    });
+    CarryOn([&] {
+        chartTag_ = setting("ChartFile");
+        if (!isChartOfFolder(chartTag_)) {
+            lblChart_->setText(QStringLiteral("Chart: *****"));
+            chartTag_.clear();
+        } else {
+            lblChart_->setText(QStringLiteral("Chart: ") + setting("ChartName"));
+        }
+    });
+    CarryOn([&] {
+        objReckoner_ = std::make_unique<clsReckoner>(EngineListener());
+        objReckoner_->SetMode(kChordMode);
+    });
+    CarryOn([&] { mnuChords_->setChecked(true); });
+}
+
+void frmMain::OpenMidiOutput() {
+    if (midiOpened_ || unloaded_) return;
+    midiOpened_ = true;
+    CarryOn([&] { MIDI_->InitDev(lstDevices_); });
+    CarryOn([&] {
+        MIDI_->SetSound(ctlMIDI::StoredSound());
+        MIDI_OUT::SetInstrument(0, 0, MIDI_->Sound());
+    });
+}
+
+bool frmMain::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !activated_ && objReckoner_) Form_Activate();
+    return QWidget::event(e);
+}
+
+void frmMain::paintEvent(QPaintEvent* e) {
+    QWidget::paintEvent(e);
+    if (!midiScheduled_ && objReckoner_) {
+        midiScheduled_ = true;
+        QMetaObject::invokeMethod(this, &frmMain::OpenMidiOutput, Qt::QueuedConnection);
+    }
+}
+
+void frmMain::Form_Activate() {
+    activated_ = true;
+    CarryOn([&] {
+        if (!TabWindowForm_) return;
+        TabWindowForm_->setVisible(AppSettings::GetBool(QStringLiteral("TabWindow"), true));
+        TabWindowForm_->lower();
+    });
+    CarryOn([&] { DockTabWindow(); });
+}
+
+void frmMain::DockTabWindow() {
+    // Upper right of the main window; the other dock places come with the
+    // Tab Window menu.
+    if (!TabWindowForm_ || !TabWindowForm_->isVisible()) return;
+    const QRect main = frameGeometry();
+    TabWindowForm_->move(main.right() + 1, main.top());
+}
+
+void frmMain::cmdWindow_Click() {
+    if (!TabWindowForm_) return;
+    TabWindowForm_->setVisible(!TabWindowForm_->isVisible());
+    AppSettings::SaveBool(QStringLiteral("TabWindow"), TabWindowForm_->isVisible());
+    DockTabWindow();
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    if (playing_) {
+        // Closing while Play sounds: stop first, close once it has unwound.
+        e->ignore();
+        AfterPlayback([this] { close(); });
+        return;
+    }
+    Form_Unload();
+    e->accept();
+}
+
+void frmMain::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    CarryOn([] { MIDI_CMD::AllNotesOff(); });
+    CarryOn([] { MIDI_OUT::CloseDevice(); });
+    CarryOn([&] {
+        if (TabWindowForm_) AppSettings::SaveBool(QStringLiteral("TabWindow"), TabWindowForm_->isVisible());
+    });
+    CarryOn([&] {
+        delete TabWindowForm_;
+        TabWindowForm_ = nullptr;
+    });
+    QCoreApplication::quit();
+}

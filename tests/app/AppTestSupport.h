@@ -1,0 +1,113 @@
+#pragma once
+// The main window under test: started as the program starts it, with a
+// recording MIDI output, a recording prompter, and fresh settings and data
+// folders for every test.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AppPaths.h"
+#include "AppSettings.h"
+#include "MIDI_OUT.h"
+#include "MidiOutRecorder.h"
+#include "MidiTestSupport.h"
+#include "QtPrinters.h"
+#include "RecordingPrompter.h"
+#include "frmMain.h"
+#include "modMain.h"
+
+namespace apptest {
+
+using miditest::ClearSettings;
+
+inline void SetSetting(const QString& key, const QString& value) {
+    AppSettings::SaveSetting(QStringLiteral("Settings"), key, value);
+}
+
+inline QString Setting(const QString& key) {
+    return AppSettings::GetSetting(QStringLiteral("Settings"), key, QStringLiteral("<none>"));
+}
+
+// Lets events run until `done` holds or `ms` have passed; true when it holds.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+inline void Pump(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+}
+
+using miditest::Tokens;
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearSettings();
+        ASSERT_TRUE(dataDir.isValid());
+        AppPaths::SetAppFolder(dataDir.path());
+        recorder.SetDevices(true, {"Port A"});
+        MIDI_OUT::SetDriver(&recorder);
+        MIDI_OUT::SetErrorPresenter([this](const QString& title, const QString& text) {
+            midiErrors.push_back(title + QLatin1Char('|') + text);
+        });
+        // The fastest tempo keeps playback short.
+        SetSetting(QStringLiteral("Tempo"), QStringLiteral("9"));
+    }
+
+    void TearDown() override {
+        modMain::Shutdown();
+        MIDI_OUT::CloseDevice();
+        MIDI_OUT::SetDriver(nullptr);
+        MIDI_OUT::SetErrorPresenter(nullptr);
+        ClearSettings();
+    }
+
+    // Starts the main window as the program does and waits for its MIDI output.
+    frmMain& Start() {
+        modMain::ShowMainWindow();
+        frmMain* main = modMain::gMain();
+        EXPECT_TRUE(WaitFor([main] { return main->MidiOutputOpened(); }));
+        QApplication::processEvents();
+        return *main;
+    }
+
+    std::string Recorded() const { return Tokens(recorder.Values()); }
+    // Runs `action` (posted) right after the n-th note-on from now.
+    void AfterNoteOn(int n, std::function<void()> action) {
+        auto count = std::make_shared<int>(0);
+        recorder.SetListener([count, n, action](const MidiOutRecorder::Message& m) {
+            if ((m.value & 0xF0) == 0x90 && ++*count == n) QTimer::singleShot(0, action);
+        });
+    }
+    QString DataPath(const QString& name) const { return dataDir.path() + QLatin1Char('/') + name; }
+
+    QTemporaryDir dataDir;
+    RecordingPrompter prompter;
+    MidiOutRecorder recorder;
+    std::vector<QString> midiErrors;
+};
+
+}  // namespace apptest
