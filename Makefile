@@ -1,3 +1,4 @@
+# make run        install missing packages, build, start the program
 # make test       install missing packages, build, run every test
 # make test-asan  the same under AddressSanitizer + UndefinedBehaviorSanitizer
 # make bench      build and run the benchmarks
@@ -5,7 +6,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps configure build test test-asan bench clean
+.PHONY: deps configure build run test test-asan bench clean
 
 deps:
 	@scripts/install-deps
@@ -15,6 +16,9 @@ configure: deps
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@$(BUILD)/src/app/quillfret-pro
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

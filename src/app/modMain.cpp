@@ -87,6 +87,8 @@ void ShowMainWindow() {
 }
 
 void Shutdown() {
+    // Unloads the window as closing it does, when nothing closed it yet.
+    if (mainWindow()) mainWindow()->close();
     mainWindow().reset();
     instance().Release();
 }
