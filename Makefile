@@ -33,6 +33,7 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	@BUILD=$(BUILD) bench/startup.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
