@@ -2,11 +2,13 @@
 # make test       install missing packages, build, run every test
 # make test-asan  the same under AddressSanitizer + UndefinedBehaviorSanitizer
 # make bench      build and run the benchmarks
+# make fuzz       build the chart file fuzz target with clang and run it (FUZZ_SECONDS)
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 25
 
-.PHONY: deps configure build run test test-asan bench clean
+.PHONY: deps configure build run test test-asan bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -32,8 +34,11 @@ test-asan: deps
 	    ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done; true
 	@BUILD=$(BUILD) bench/startup.sh
 
+fuzz: deps
+	@scripts/fuzz-charts $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -131,9 +131,10 @@ int main(int argc, char** argv) {
 
     MidiOutRecorder recorder;
     gRecorder = &recorder;
-    MIDI_OUT::SetDriver(&recorder);
-    MIDI_OUT::OpenDevice(-1);
+    MIDI_OUT out(recorder);
+    out.OpenDevice(-1);
     auto panel = std::make_unique<ctlMIDI>();
+    panel->SetOutput(&out);
     gPanel = panel.get();
 
     // About one second of playing per case at the fast tempos; once at the slow ones.
@@ -148,7 +149,6 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
 
     panel.reset();
-    MIDI_OUT::CloseDevice();
-    MIDI_OUT::SetDriver(nullptr);
+    out.CloseDevice();
     return 0;
 }

@@ -19,6 +19,7 @@
 #include "AppFonts.h"
 #include "AppPaths.h"
 #include "AppSettings.h"
+#include "ConsolePrompter.h"
 #include "MIDI_OUT.h"
 #include "SelectorButton.h"
 #include "ctlChordExt.h"
@@ -69,9 +70,7 @@ int main(int argc, char** argv) {
     if (!modMain::FirstInstance({})) return 1;
     AppPaths::InitAppFolder();
     AppFonts::RegisterAppFonts();
-    MIDI_OUT::SetErrorPresenter([](const QString& title, const QString&) {
-        std::fprintf(stderr, "%s\n", qPrintable(title));
-    });
+    ConsolePrompter console;  // a failing device says so on the console
     modMain::ShowMainWindow();
     frmMain& main = *modMain::gMain();
     PaintWatch watch;
@@ -85,7 +84,7 @@ int main(int argc, char** argv) {
         if (midiAt < 0 && main.MidiOutputOpened()) midiAt = msSinceLaunch();
         if (watch.paintedAt < 0 || midiAt < 0) return;
         std::printf("startup_ms=%.1f midi_ms=%.1f rss_mib=%.1f synth=%d\n", watch.paintedAt, midiAt, residentMiB(),
-                    MIDI_OUT::IsOpen() ? 1 : 0);
+                    main.Output()->IsOpen() ? 1 : 0);
         std::fflush(stdout);
         app.quit();
     });

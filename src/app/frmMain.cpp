@@ -7,10 +7,12 @@
 
 #include "AppFonts.h"
 #include "AppSettings.h"
+#include "MIDI_OUT.h"
 #include "ReckonerListener.h"
 #include "Twips.h"
 #include "clsReckoner.h"
 #include "ctlButtons.h"
+#include "ctlChartControls.h"
 #include "ctlChordExt.h"
 #include "ctlDis.h"
 #include "ctlKey.h"
@@ -65,8 +67,9 @@ W* placeAt(W* widget, const char* name, int left, int top) {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+frmMain::frmMain(MidiOutDriver* driver, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmMain"));
+    midiOut_ = driver ? new MIDI_OUT(*driver, this) : new MIDI_OUT(this);
     setWindowTitle(AppSettings::AppTitle());
     setFixedSize(Twips::Size(kWidthTwips, kHeightTwips));
     setFont(AppFonts::Tahoma());
@@ -112,10 +115,12 @@ void frmMain::CreateControls() {
     cmdClearFretboard_ =
         place(new QPushButton(QStringLiteral("Clear"), this), "cmdClearFretboard", 1980, 2230, 960, 255);
     lstMatches_ = place(new QListWidget(this), "lstMatches", 1980, 2640, 1900, 3540);
+    ChartControl_ = placeAt(new ctlChartControls(this), "ChartControl", 1920, 1640);
 
     // Under the fretboard: its option strip, the MIDI panel and the current chart.
     ctlButtons_ = placeAt(new ::ctlButtons(this), "ctlButtons", 30, 6240);
     MIDI_ = placeAt(new ctlMIDI(this), "MIDI", 240, 6285);
+    MIDI_->SetOutput(midiOut_);
     lblChart_ = place(new QLabel(QStringLiteral("Chart: *****"), this), "lblChart", 2160, 6330, 1770, 255);
     lblChart_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -124,7 +129,8 @@ void frmMain::CreateControls() {
     lstDevices_->setVisible(false);
 
     for (QWidget* w : {static_cast<QWidget*>(cmdEnter_), static_cast<QWidget*>(cmdClearFretboard_),
-                       static_cast<QWidget*>(lstMatches_), static_cast<QWidget*>(ScaleExt_)})
+                       static_cast<QWidget*>(lstMatches_), static_cast<QWidget*>(ScaleExt_),
+                       static_cast<QWidget*>(ChartControl_)})
         w->setVisible(false);
 
     tmrOff_.setInterval(400);
@@ -159,6 +165,18 @@ void frmMain::ConnectControls() {
     connect(HScroll1_, &QScrollBar::valueChanged, this, &frmMain::HScroll1_Change, direct);
     connect(lstDevices_, &QListWidget::currentRowChanged, this, &frmMain::lstDevices_Click, direct);
     connect(&tmrOff_, &QTimer::timeout, this, &frmMain::tmrOff_Timer, direct);
+
+    connect(ChartControl_, &ctlChartControls::ChartSelected, this, &frmMain::ChartControl_ChartSelected, direct);
+    connect(ChartControl_, &ctlChartControls::OnChartClick, this, &frmMain::ChartControl_OnChartClick, direct);
+    connect(ChartControl_, &ctlChartControls::OnChartView, this, &frmMain::ChartControl_OnChartView, direct);
+    connect(ChartControl_, &ctlChartControls::OnNoChart, this, &frmMain::ChartControl_OnNoChart, direct);
+    connect(ChartControl_, &ctlChartControls::ShowChartText, this, &frmMain::ChartControl_ShowChartText, direct);
+    connect(ChartControl_, &ctlChartControls::ShowChartChord, this, &frmMain::ChartControl_ShowChartChord, direct);
+    connect(ChartControl_, &ctlChartControls::ShowChartScale, this, &frmMain::ChartControl_ShowChartScale, direct);
+    connect(ChartControl_, &ctlChartControls::ShowChartMap, this, &frmMain::ChartControl_ShowChartMap, direct);
+    for (QPushButton* edit : {ChartControl_->cmdAdd(), ChartControl_->cmdDelete(), ChartControl_->cmdDeleteItem(),
+                              ChartControl_->cmdUpDown(0), ChartControl_->cmdUpDown(1)})
+        connect(edit, &QPushButton::pressed, this, &frmMain::ChartControl_EditPressed, direct);
 
     connect(cmdEnter_, &QPushButton::clicked, this, &frmMain::cmdEnter_Click, direct);
     connect(cmdClearFretboard_, &QPushButton::clicked, this, &frmMain::cmdClearFretboard_Click, direct);

@@ -10,9 +10,11 @@
 //   frmMainModes.cpp       the five modes and their layouts, the tablature window's contents
 //   frmMainMediation.cpp   engine, selector and fretboard events
 //   frmMainChordGen.cpp    chord generator input (fretboard clicks, tablature entry)
-//   frmMainPlayback.cpp    Play and Stop, tuning, devices, the silencing timer
+//   frmMainPlayback.cpp    Play and Stop, chart play, tuning, devices, the silencing timer
+//   frmMainCharts.cpp      the chart panel, the viewer, the current chart and Add
 //   frmMainLifecycle.cpp   loading, first activation, shutdown
 
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -22,6 +24,11 @@
 #include <string>
 #include <vector>
 
+#include "Modes.h"
+#include "PlayButtonStates.h"
+
+class MIDI_OUT;
+class MidiOutDriver;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -30,7 +37,9 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class ReckonerListener;
+class clsChart;
 class clsReckoner;
+class ctlChartControls;
 class ctlButtons;
 class ctlChordExt;
 class ctlDis;
@@ -49,7 +58,9 @@ public:
     static constexpr int kWidthTwips = 3960;
     static constexpr int kHeightTwips = 6765;
 
-    explicit frmMain(QWidget* parent = nullptr);
+    // The MIDI devices come from `driver` (tests, benchmarks), which must
+    // outlive the window; by default from the system.
+    explicit frmMain(MidiOutDriver* driver = nullptr, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Loading: counts the run, prepares the data files, the tablature window,
@@ -57,7 +68,8 @@ public:
     // opens after the window's first paint (OpenMidiOutput).
     void Form_Load();
     // Lists the MIDI devices, opens the first and sends the last instrument.
-    // Runs once; start-up calls it after the first paint.
+    // Runs once; start-up calls it after the first paint, so that loading the
+    // synthesizer's soundfont never holds the window back.
     void OpenMidiOutput();
     bool MidiOutputOpened() const { return midiOpened_; }
 
@@ -73,6 +85,10 @@ public:
     QString ChartTag() const { return chartTag_; }
 
     clsReckoner& objReckoner() const { return *objReckoner_; }
+    MIDI_OUT* Output() const { return midiOut_; }
+    ctlChartControls* ChartControl() const { return ChartControl_; }
+    // The newest chart viewer, while its window is open.
+    clsChart* objChart() const;
     ctlNeck* Neck() const { return Neck_; }
     ctlMIDI* MIDI() const { return MIDI_; }
     ctlKey* Key() const { return Key_; }
@@ -112,15 +128,6 @@ protected:
 private:
     class ReckonerEvents;
 
-    // The engine's modes and the MIDI panel's button states.
-    static constexpr int32_t kChordMode = 0;
-    static constexpr int32_t kScaleMode = 1;
-    static constexpr int32_t kChartPlayMode = 2;
-    static constexpr int32_t kChordGenMode = 3;
-    static constexpr int32_t kChartManMode = 4;
-    static constexpr int16_t kPlayOn = 0;
-    static constexpr int16_t kStopOn = 1;
-    static constexpr int16_t kBothOff = 2;
 
     // frmMain.cpp
     ReckonerListener* EngineListener() const;
@@ -165,7 +172,6 @@ private:
     void Neck_OnMap();
     void Neck_OnClear();
     void Neck_GenerateChord(const QString& MIDICode);
-    void ctlButtons_Click(int16_t Index);
     void TabWindowForm_ButtonClick();
 
     // frmMainChordGen.cpp
@@ -187,6 +193,27 @@ private:
     void AfterPlayback(std::function<void()> action);
     void StopPlayback();
     void RunDeferred();
+    void PlayChart();
+    void ShowChartItem(const QString& Line);
+
+    // frmMainCharts.cpp
+    void ChartControl_ChartSelected();
+    void ChartControl_OnChartClick(const QString& ChartFile, const QString& ChartName);
+    void ChartControl_OnChartView(const QString& ChartFile, const QString& ChartName);
+    void ChartControl_OnNoChart();
+    void ChartControl_ShowChartText(const QString& Text);
+    void ChartControl_ShowChartChord(const QString& Code);
+    void ChartControl_ShowChartScale(const QString& Code);
+    void ChartControl_ShowChartMap(const QString& MapNotes, bool Flag, bool SetRoot);
+    // A panel button that edits the charts is going down: a playback stops first.
+    void ChartControl_EditPressed();
+    void mnuHiddenViewCC_Click();
+    void objChart_OnUnload();
+    void objChart_OnChartNotFound(const QString& ChartFile);
+    void ShowChartWindow(const QString& ChartFile, const QString& ChartName);
+    void SetCurrentChart(const QString& ChartFile, const QString& ChartName);
+    void ctlButtons_Click(int16_t Index);
+    void AddToCurrentChart();
 
     // frmMainLifecycle.cpp
     void cmdWindow_Click();
@@ -214,6 +241,7 @@ private:
     QLabel* lblQF_ = nullptr;
     QPushButton* cmdOptions_ = nullptr;
     QPushButton* cmdWindow_ = nullptr;
+    ctlChartControls* ChartControl_ = nullptr;
     QTimer tmrOff_;
 
     // Menus.
@@ -229,12 +257,15 @@ private:
     // Objects.
     std::unique_ptr<ReckonerEvents> reckonerEvents_;
     std::unique_ptr<clsReckoner> objReckoner_;
+    MIDI_OUT* midiOut_ = nullptr;
+    QPointer<clsChart> objChart_;
     frmTabWindow* TabWindowForm_ = nullptr;
     frmTips* TipForm_ = nullptr;
 
     // State.
     QString currentKey_;
     QString chartTag_;
+    QString chartName_;
     bool mapFlag_ = false;
     bool playing_ = false;
     bool stopChart_ = false;

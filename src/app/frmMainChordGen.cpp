@@ -29,7 +29,7 @@ int16_t stringAt(float X) {
 }  // namespace
 
 void frmMain::Neck_MouseDown(float X, float Y) {
-    if (objReckoner_->Mode() != kChordGenMode) return;
+    if (objReckoner_->Mode() != Modes::kChordGenerator) return;
     const int16_t StringNo = stringAt(X);
     if (Y > 2400) {
         Prompter::Current().Message(QStringLiteral("You can not use the 2nd ocatve."), AppSettings::AppTitle(),

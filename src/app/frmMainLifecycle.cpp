@@ -12,13 +12,14 @@
 #include "AppSettings.h"
 #include "CarryOn.h"
 #include "ChartFile.h"
-#include "MIDI_CMD.h"
 #include "MIDI_OUT.h"
 #include "Prompter.h"
 #include "clsReckoner.h"
+#include "ctlChartControls.h"
 #include "ctlMIDI.h"
 #include "frmMain.h"
 #include "frmTabWindow.h"
+#include "modDefaultCharts.h"
 #include "modInstrumentFile.h"
 #include "modMain.h"
 
@@ -41,9 +42,7 @@ bool isChartOfFolder(const QString& path) {
 
 void frmMain::Form_Load() {
     CarryOn([&] {
-        if (modMain::GetRunCount() == 1) {
-            // The default charts come with the chart panel.
-        }
+        if (modMain::GetRunCount() == 1) modDefaultCharts::WriteDefaultCharts();
     });
     CarryOn([&] {
         MIDI_->SetMidiFile(modInstrumentFile::InstrumentFilePath());
@@ -63,17 +62,24 @@ void frmMain::Form_Load() {
                 Qt::DirectConnection);
     });
     CarryOn([&] {
-        chartTag_ = setting("ChartFile");
-        if (!isChartOfFolder(chartTag_)) {
-            lblChart_->setText(QStringLiteral("Chart: *****"));
-            chartTag_.clear();
+        const QString file = setting("ChartFile");
+        if (isChartOfFolder(file)) {
+            SetCurrentChart(file, setting("ChartName"));
         } else {
-            lblChart_->setText(QStringLiteral("Chart: ") + setting("ChartName"));
+            chartTag_.clear();
+            chartName_.clear();
+            lblChart_->setText(QStringLiteral("Chart: *****"));
         }
+    });
+    CarryOn([&] { ChartControl_->SetLstItems(TabWindowForm_->lstChartItems()); });
+    CarryOn([&] {
+        QString start = lblChart_->text();
+        start.remove(QStringLiteral("Chart:"));
+        ChartControl_->SetStartChart(start.trimmed());
     });
     CarryOn([&] {
         objReckoner_ = std::make_unique<clsReckoner>(EngineListener());
-        objReckoner_->SetMode(kChordMode);
+        objReckoner_->SetMode(Modes::kChordDictionary);
     });
     CarryOn([&] { mnuChords_->setChecked(true); });
 }
@@ -84,7 +90,7 @@ void frmMain::OpenMidiOutput() {
     CarryOn([&] { MIDI_->InitDev(lstDevices_); });
     CarryOn([&] {
         MIDI_->SetSound(ctlMIDI::StoredSound());
-        MIDI_OUT::SetInstrument(0, 0, MIDI_->Sound());
+        midiOut_->SetInstrument(0, 0, MIDI_->Sound());
     });
 }
 
@@ -109,6 +115,7 @@ void frmMain::Form_Activate() {
         TabWindowForm_->lower();
     });
     CarryOn([&] { DockTabWindow(); });
+    CarryOn([&] { ChartControl_->SetInitialized(true); });
 }
 
 void frmMain::DockTabWindow() {
@@ -140,8 +147,8 @@ void frmMain::closeEvent(QCloseEvent* e) {
 void frmMain::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    CarryOn([] { MIDI_CMD::AllNotesOff(); });
-    CarryOn([] { MIDI_OUT::CloseDevice(); });
+    CarryOn([&] { midiOut_->AllNotesOff(); });
+    CarryOn([&] { midiOut_->CloseDevice(); });
     CarryOn([&] {
         if (TabWindowForm_) AppSettings::SaveBool(QStringLiteral("TabWindow"), TabWindowForm_->isVisible());
     });

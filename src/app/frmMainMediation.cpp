@@ -35,7 +35,7 @@ void frmMain::ChordExt_Change(int16_t Index) {
     objReckoner_->SetExtension(static_cast<int>(Index));
 }
 
-void frmMain::ChordExt_Clear() { RequestMode(kChordMode); }
+void frmMain::ChordExt_Clear() { RequestMode(Modes::kChordDictionary); }
 
 void frmMain::ScaleExt_Change(const QString& Caption) { objReckoner_->SetExtension(Caption.toStdString()); }
 
@@ -87,7 +87,7 @@ void frmMain::objReckoner_OnVariation(int16_t VariationCount, int16_t Variation)
 
 void frmMain::objReckoner_NoChord(const std::string& Text) {
     Neck_->PrintNoChord(QStringLiteral("Not Available"), text(Text));
-    MIDI_->PlayButtons(kBothOff);
+    MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
 }
 
 void frmMain::objReckoner_OnScaleType(int16_t TypeCode) {
@@ -103,14 +103,14 @@ void frmMain::Neck_OnChord() {
         if (TabWindowForm_) TabWindowForm_->SetTabText(Neck_->ChordTab());
     });
     CarryOn([&] {
-        if (objReckoner_->Mode() < kChordGenMode && !playing_) MIDI_->PlayButtons(kPlayOn);
+        if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_) MIDI_->PlayButtons(PlayButtonStates::kReady);
     });
 }
 
 void frmMain::Neck_OnScale() {
     mapOnScreen_ = false;
     if (TabWindowForm_) TabWindowForm_->SetTabText(Neck_->ScaleTab());
-    if (objReckoner_->Mode() < kChartManMode && !playing_) MIDI_->PlayButtons(kPlayOn);
+    if (objReckoner_->Mode() < Modes::kChartManager && !playing_) MIDI_->PlayButtons(PlayButtonStates::kReady);
 }
 
 void frmMain::Neck_NoChord() {
@@ -119,7 +119,7 @@ void frmMain::Neck_NoChord() {
 
 void frmMain::Neck_OnMap() {
     mapOnScreen_ = true;
-    MIDI_->PlayButtons(kBothOff);
+    MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
 }
 
 // Clear and the not-available notice both end with OnClear: no map is shown then.
@@ -132,9 +132,9 @@ void frmMain::Neck_GenerateChord(const QString& MIDICode) { objReckoner_->ChordG
 void frmMain::TabWindowForm_ButtonClick() {
     if (!TabWindowForm_) return;
     const int32_t mode = objReckoner_->Mode();
-    if (mode == kChordMode) {
+    if (mode == Modes::kChordDictionary) {
         TabWindowForm_->txtTab()->setVisible(tipShown_);
-    } else if (mode == kScaleMode) {
+    } else if (mode == Modes::kScaleDictionary) {
         TabWindowForm_->lblTip()->setVisible(!tipShown_);
         TabWindowForm_->txtTab()->setVisible(tipShown_);
     }

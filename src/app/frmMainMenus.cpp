@@ -30,6 +30,7 @@ void frmMain::BuildMenus() {
     mnuHidden_->addSeparator();
     mnuHiddenViewCC_ = mnuHidden_->addAction(QStringLiteral("View Current Chart"));
     mnuHiddenViewCC_->setObjectName(QStringLiteral("mnuHiddenViewCC"));
+    connect(mnuHiddenViewCC_, &QAction::triggered, this, &frmMain::mnuHiddenViewCC_Click, Qt::DirectConnection);
 }
 
 void frmMain::ModeItemTriggered(QAction* item, bool checked, int32_t mode) {

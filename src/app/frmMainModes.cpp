@@ -10,6 +10,7 @@
 
 #include "CarryOn.h"
 #include "clsReckoner.h"
+#include "ctlChartControls.h"
 #include "ctlChordExt.h"
 #include "ctlDis.h"
 #include "ctlKey.h"
@@ -40,11 +41,11 @@ constexpr ModeLayout kLayouts[] = {
 
 }  // namespace
 
-void frmMain::mnuChords_Click(bool checked) { ModeItemTriggered(mnuChords_, checked, kChordMode); }
-void frmMain::mnuScales_Click(bool checked) { ModeItemTriggered(mnuScales_, checked, kScaleMode); }
-void frmMain::mnuChartPlay_Click(bool checked) { ModeItemTriggered(mnuChartPlay_, checked, kChartPlayMode); }
-void frmMain::mnuChordGen_Click(bool checked) { ModeItemTriggered(mnuChordGen_, checked, kChordGenMode); }
-void frmMain::mnuChartMan_Click(bool checked) { ModeItemTriggered(mnuChartMan_, checked, kChartManMode); }
+void frmMain::mnuChords_Click(bool checked) { ModeItemTriggered(mnuChords_, checked, Modes::kChordDictionary); }
+void frmMain::mnuScales_Click(bool checked) { ModeItemTriggered(mnuScales_, checked, Modes::kScaleDictionary); }
+void frmMain::mnuChartPlay_Click(bool checked) { ModeItemTriggered(mnuChartPlay_, checked, Modes::kChartPlay); }
+void frmMain::mnuChordGen_Click(bool checked) { ModeItemTriggered(mnuChordGen_, checked, Modes::kChordGenerator); }
+void frmMain::mnuChartMan_Click(bool checked) { ModeItemTriggered(mnuChartMan_, checked, Modes::kChartManager); }
 
 void frmMain::RequestMode(int32_t mode) {
     // A playback never goes on into another mode.
@@ -53,33 +54,43 @@ void frmMain::RequestMode(int32_t mode) {
 
 void frmMain::objReckoner_OnMode(int32_t Mode, const std::string&) {
     Neck_->Clear();
-    MIDI_->PlayButtons(kBothOff);
+    MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
     UpdateTabWindow();
     for (QWidget* w : {static_cast<QWidget*>(Key_), static_cast<QWidget*>(Pos_), static_cast<QWidget*>(HScroll1_),
                        static_cast<QWidget*>(lblTune_)})
         w->setVisible(true);
     currentKey_.clear();
-    if (Mode < kChordMode || Mode > kChartManMode) return;
+    if (Mode < Modes::kChordDictionary || Mode > Modes::kChartManager) return;
 
-    const bool generator = Mode == kChordGenMode;
+    const bool generator = Mode == Modes::kChordGenerator;
+    const bool charts = Mode == Modes::kChartPlay || Mode == Modes::kChartManager;
     cmdEnter_->setVisible(generator);
     cmdClearFretboard_->setVisible(generator);
     lstMatches_->setVisible(generator);
-    ChordExt_->setVisible(Mode == kChordMode);
-    ScaleExt_->setVisible(Mode == kScaleMode);
+    ChartControl_->setVisible(charts);
+    ChordExt_->setVisible(Mode == Modes::kChordDictionary);
+    ScaleExt_->setVisible(Mode == Modes::kScaleDictionary);
     if (generator) {
         for (QWidget* w : {static_cast<QWidget*>(Key_), static_cast<QWidget*>(Pos_),
                            static_cast<QWidget*>(HScroll1_), static_cast<QWidget*>(lblTune_)})
             w->setVisible(false);
     }
-    if (Mode == kChordMode) Pos_->LoadChordTypes();
-    if (Mode == kScaleMode) Pos_->LoadScaleTypes();
+    if (Mode == Modes::kChordDictionary) Pos_->LoadChordTypes();
+    if (Mode == Modes::kScaleDictionary) Pos_->LoadScaleTypes();
+    if (charts) {
+        ChartControl_->ShowButtons(Mode == Modes::kChartManager);
+        ChartControl_->ShowItem();
+    }
 
     const ModeLayout& layout = kLayouts[Mode];
     Display_->SetDisplayTitle1(QLatin1String(layout.title1));
     Display_->SetDisplayTitle2(QLatin1String(layout.title2));
     Display_->SetDisplayTitle3(QLatin1String(layout.title3));
-    if (generator) {
+    if (charts) {
+        Display_->SetDisplay1(ChartControl_->ChartName());
+        Display_->SetDisplay2(QString::number(ChartControl_->ChartCount()));
+        Display_->SetDisplay3(QString::number(ChartControl_->ItemCount()));
+    } else if (generator) {
         Display_->SetDisplay1(QString());
         Display_->SetDisplay2(QString());
         Display_->SetDisplay3(QStringLiteral("Click frets or enter tab..."));
@@ -94,7 +105,7 @@ void frmMain::UpdateTabWindow() {
     const QColor white(Qt::white);
     const QColor black(Qt::black);
     switch (objReckoner_->Mode()) {
-        case kChordMode:
+        case Modes::kChordDictionary:
             tab.lstChartItems()->setVisible(false);
             tab.SetShapeColor(white);
             tab.txtTab()->setVisible(true);
@@ -102,7 +113,7 @@ void frmMain::UpdateTabWindow() {
             tab.lblTip()->setVisible(false);
             tab.cmdButton()->setVisible(false);
             break;
-        case kScaleMode:
+        case Modes::kScaleDictionary:
             tab.lstChartItems()->setVisible(false);
             tab.SetShapeColor(tipShown_ ? black : white);
             tab.txtTab()->setVisible(!tipShown_);
@@ -110,7 +121,7 @@ void frmMain::UpdateTabWindow() {
             tab.lblTip()->setVisible(tipShown_);
             tab.cmdButton()->setVisible(true);
             break;
-        case kChartPlayMode:
+        case Modes::kChartPlay:
             tab.lstChartItems()->setVisible(true);
             tab.SetShapeColor(black);
             tab.txtTab()->setVisible(false);
@@ -118,14 +129,14 @@ void frmMain::UpdateTabWindow() {
             tab.lblTip()->setText(QStringLiteral("This is the instructions on how to play charts..."));
             tab.cmdButton()->setVisible(false);
             break;
-        case kChordGenMode:
+        case Modes::kChordGenerator:
             tab.SetShapeColor(white);
             tab.txtTab()->setVisible(true);
             tab.lblTip()->setVisible(false);
             tab.lstChartItems()->setVisible(false);
             tab.cmdButton()->setVisible(false);
             break;
-        case kChartManMode:
+        case Modes::kChartManager:
             tab.lstChartItems()->setVisible(true);
             tab.txtTab()->setVisible(false);
             tab.lblTip()->setVisible(false);

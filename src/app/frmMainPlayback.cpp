@@ -1,17 +1,22 @@
-// Playback: Play and Stop of the MIDI panel, the tuning controls, the device
-// list and the timer that silences the synthesizer after each playback.
+// Playback: Play and Stop of the MIDI panel, chart play item by item, the
+// tuning controls, the device list and the timer that silences the
+// synthesizer after each playback.
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 
 #include "AppSettings.h"
 #include "CarryOn.h"
-#include "MIDI_CMD.h"
+#include "ChartFile.h"
 #include "MIDI_OUT.h"
 #include "clsReckoner.h"
+#include "ctlChartControls.h"
+#include "ctlDis.h"
 #include "ctlMIDI.h"
 #include "ctlNeck.h"
 #include "frmMain.h"
+#include "modFunctions.h"
 
 void frmMain::MIDI_OnPlay() {
     // A Play while the last one is still unwinding (Stop, then Play at once)
@@ -26,32 +31,80 @@ void frmMain::MIDI_OnPlay() {
     // A tick left from the last playback must not silence this one.
     tmrOff_.stop();
     offTicks_ = 0;
+    CarryOn([&] { ChartControl_->EnableLists(false); });
     CarryOn([&] { MIDI_->EnableDeviceButtons(false); });
-    CarryOn([&] { MIDI_->PlayButtons(kStopOn); });
+    CarryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kPlaying); });
     CarryOn([&] {
         switch (objReckoner_->Mode()) {
-            case kChordMode:
+            case Modes::kChordDictionary:
                 MIDI_->PlayChord(Neck_->MIDICode());
                 break;
-            case kScaleMode:
+            case Modes::kScaleDictionary:
                 MIDI_->PlayScale(Neck_->MIDICode());
+                break;
+            case Modes::kChartPlay:
+                PlayChart();
                 break;
             default:
                 break;
         }
     });
     playing_ = false;
+    CarryOn([&] { ChartControl_->EnableLists(true); });
     CarryOn([&] { MIDI_->EnableDeviceButtons(true); });
-    CarryOn([&] { MIDI_->PlayButtons(kPlayOn); });
+    CarryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kReady); });
     tmrOff_.start();
     stopChart_ = false;
     if (!deferred_.empty()) QMetaObject::invokeMethod(this, &frmMain::RunDeferred, Qt::QueuedConnection);
 }
 
+void frmMain::PlayChart() {
+    const QFileInfo chart(chartTag_);
+    if (chartTag_.isEmpty() || !chart.isFile() || chart.size() == 0) {
+        Display_->SetDisplay1(QStringLiteral("Chart Is Empty!"));
+        return;
+    }
+    const int16_t Start = ChartControl_->SelectedItem();
+    int16_t I = Start;
+    // The count is read anew for every item; "<" keeps a chart that shrank
+    // under the loop from running it on for ever.
+    while (I < ChartControl_->ItemCount() && !stopChart_) {
+        CarryOn([&] { ShowChartItem(ChartControl_->GetItemCode(I)); });
+        ++I;
+        CarryOn([&] { ChartControl_->SelectItem(I); });
+    }
+    CarryOn([&] { ChartControl_->SelectItem(Start); });
+    CarryOn([&] { Display_->SetDisplay1(ChartControl_->ChartName()); });
+}
+
+void frmMain::ShowChartItem(const QString& Line) {
+    // A line without "~" has no code: nothing to show or play.
+    const qsizetype tilde = Line.indexOf(QLatin1Char('~'));
+    if (tilde < 0) return;
+    const QString display = Line.left(tilde);
+    const QString code = Line.section(QLatin1Char('~'), 1, 1);
+    const QString name = display.section(QLatin1Char(':'), 1, 1);
+    const QString root = QString::fromStdString(modFunctions::GetRootName(name.toStdString()));
+    // The kind is told as the chart panel tells it, by how the text begins.
+    switch (ChartFile::KindOf(display)) {
+        case ChartFile::Kind::Scale:
+            Neck_->WriteScale(code + QLatin1Char('$') + root);
+            MIDI_->PlayScale(Neck_->MIDICode());
+            break;
+        case ChartFile::Kind::Chord:
+            Neck_->WriteChord(code + QLatin1Char('$') + root);
+            Display_->SetDisplay1(name.trimmed());
+            MIDI_->PlayChord(Neck_->MIDICode());
+            break;
+        default:
+            break;
+    }
+}
+
 void frmMain::MIDI_OnStop() {
-    if (objReckoner_->Mode() != kChartPlayMode) return;
+    if (objReckoner_->Mode() != Modes::kChartPlay) return;
     stopChart_ = true;
-    MIDI_->PlayButtons(kPlayOn);
+    MIDI_->PlayButtons(PlayButtonStates::kReady);
 }
 
 void frmMain::MIDI_OnNeckFocus() {
@@ -69,15 +122,15 @@ void frmMain::HScroll1_Change(int value) { MIDI_->SetTune(static_cast<int16_t>(v
 void frmMain::lstDevices_Click(int row) {
     QListWidgetItem* item = lstDevices_->item(row);
     if (!item) return;
-    MIDI_CMD::AllNotesOff();
-    MIDI_OUT::CloseDevice();
-    MIDI_OUT::OpenDevice(static_cast<int16_t>(item->data(Qt::UserRole).toInt()));
-    MIDI_OUT::SetInstrument(0, 0, MIDI_->Sound());
+    midiOut_->AllNotesOff();
+    midiOut_->CloseDevice();
+    midiOut_->OpenDevice(static_cast<int16_t>(item->data(Qt::UserRole).toInt()));
+    midiOut_->SetInstrument(0, 0, MIDI_->Sound());
 }
 
 void frmMain::tmrOff_Timer() {
     if (offTicks_ == 4) {
-        MIDI_CMD::AllNotesOff();
+        midiOut_->AllNotesOff();
         offTicks_ = 0;
         tmrOff_.stop();
     }
@@ -96,7 +149,7 @@ void frmMain::AfterPlayback(std::function<void()> action) {
 void frmMain::StopPlayback() {
     stopChart_ = true;
     MIDI_->Stop();
-    MIDI_CMD::AllNotesOff();
+    midiOut_->AllNotesOff();
 }
 
 void frmMain::RunDeferred() {

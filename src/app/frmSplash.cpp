@@ -1,11 +1,10 @@
 #include "frmSplash.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QVersionNumber>
 
 #include "AppFonts.h"
+#include "AppInfo.h"
 #include "AppSettings.h"
 #include "Twips.h"
 
@@ -28,18 +27,13 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QFont& font, const
 
 }  // namespace
 
-QString frmSplash::VersionText() {
-    const QVersionNumber v = QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    return QStringLiteral("%1.%2.%3").arg(v.majorVersion()).arg(v.minorVersion()).arg(v.microVersion());
-}
-
 frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(AppSettings::AppTitle());
     setFixedSize(Twips::Size(kWidthTwips, kHeightTwips));
     setMouseTracking(true);
     labels_[0] = makeLabel(this, AppSettings::AppTitle(), AppFonts::Tahoma(20, true), QRect(360, 420, 4800, 600));
-    labels_[1] = makeLabel(this, VersionText(), AppFonts::Tahoma(9), QRect(390, 1050, 2400, 300));
+    labels_[1] = makeLabel(this, AppInfo::VersionText(), AppFonts::Tahoma(9), QRect(390, 1050, 2400, 300));
     labels_[2] = makeLabel(this, QStringLiteral("Chords, scales and charts for the guitar"), AppFonts::Tahoma(9),
                            QRect(390, 1380, 4800, 300));
 }

@@ -17,9 +17,6 @@ public:
     // Label1(0) the name, Label1(1) the version, Label1(2) the line under them.
     QLabel* Label1(int index) const { return labels_.at(static_cast<size_t>(index)); }
 
-    // "major.minor.revision" of the application's version, each a plain number.
-    static QString VersionText();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -9,6 +9,7 @@
 #include <new>
 
 #include "AppFonts.h"
+#include "AppInfo.h"
 #include "AppPaths.h"
 #include "AppSettings.h"
 #include "ChartFile.h"
@@ -71,14 +72,14 @@ bool FirstInstance(const QStringList& arguments) {
     return false;
 }
 
-void ShowMainWindow() {
+void ShowMainWindow(MidiOutDriver* driver) {
     QPointer<frmSplash> splash = new frmSplash;
     splash->setAttribute(Qt::WA_DeleteOnClose);
-    splash->Label1(1)->setText(frmSplash::VersionText());
+    splash->Label1(1)->setText(AppInfo::VersionText());
     splash->show();
     splash->repaint();
 
-    mainWindow() = std::make_unique<frmMain>();
+    mainWindow() = std::make_unique<frmMain>(driver);
     mainWindow()->Form_Load();
     mainWindow()->show();
     mainWindow()->activateWindow();

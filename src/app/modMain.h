@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 
+class MidiOutDriver;
 class QApplication;
 class frmMain;
 
@@ -14,8 +15,9 @@ namespace modMain {
 // exactly "ziridezar", the message is shown first.
 bool FirstInstance(const QStringList& arguments);
 // Shows the splash with the version, creates, loads and shows the main
-// window (gMain), and closes the splash.
-void ShowMainWindow();
+// window (gMain), and closes the splash. Its MIDI devices come from
+// `driver` when one is given (tests, benchmarks), else from the system.
+void ShowMainWindow(MidiOutDriver* driver = nullptr);
 // The program's entry: the two steps above, then the window's events until
 // it closes. Returns the process's exit code.
 int Main(QApplication& app);

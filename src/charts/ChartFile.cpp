@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "AppPaths.h"
 
@@ -25,6 +26,34 @@ QString oneLine(QString text) {
 }
 
 bool isBlank(const QString& line) { return line.trimmed().isEmpty(); }
+
+// Takes out every "DESC:", also one that the taking out itself brings
+// together ("DEDESC:SC:"), in one pass.
+void stripDesc(QString& text) {
+    if (!text.contains(kDesc)) return;
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        out += c;
+        if (c == QLatin1Char(':') && out.endsWith(kDesc)) out.chop(kDesc.size());
+    }
+    text = out;
+}
+
+// Lines ended by CR LF, LF or a lone CR: none of them is left inside a line.
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines << text.mid(start);
+    return lines;
+}
 
 // The owner's write bit marks a chart the user wants left alone, even for root.
 bool refuseReadOnly(const QString& path, QString* error) {
@@ -95,8 +124,7 @@ bool EnsureFolder(const QString& folder, QString* error) {
 QStringList ListCharts(const QString& folder) {
     const QDir dir(folder);
     const QStringList files =
-        dir.entryList({QStringLiteral("*") + kExtension}, QDir::Files | QDir::CaseSensitive,
-                      QDir::Name | QDir::IgnoreCase);
+        dir.entryList({QStringLiteral("*") + kExtension}, QDir::Files | QDir::CaseSensitive, QDir::Unsorted);
     QStringList names;
     for (const QString& file : files) {
         if (!file.endsWith(kExtension)) continue;
@@ -104,6 +132,12 @@ QStringList ListCharts(const QString& folder) {
         if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) continue;
         names << name;
     }
+    // By the name the user sees (not the file name, whose ".cht" would sort
+    // "Blues" after "Blues 2"); names alike but for case keep a fixed order.
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
     return names;
 }
 
@@ -122,17 +156,18 @@ ChartItem ParseItemLine(const QString& line) {
 
 ChartContent Parse(const QByteArray& bytes) {
     ChartContent content;
-    const QString text = QString::fromLatin1(bytes);
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    const QStringList lines = splitLines(QString::fromLatin1(bytes));
+    for (const QString& line : lines) {
         if (isBlank(line)) continue;
         if (line.startsWith(kDesc)) {
-            content.Description += QString(line).remove(kDesc);
+            QString text = line;
+            stripDesc(text);
+            content.Description += text;
             continue;
         }
         content.Items.push_back(ParseItemLine(line));
     }
+    stripDesc(content.Description);
     return content;
 }
 
@@ -167,6 +202,10 @@ bool Write(const QString& path, const ChartContent& content, QString* error) {
     return saveWhole(path, Serialize(content), error);
 }
 
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    return saveWhole(path, bytes, error);
+}
+
 bool Append(const QString& path, const QString& text, const QString& code, QString* error) {
     QByteArray bytes;
     if (QFileInfo::exists(path)) {
@@ -181,7 +220,7 @@ bool Append(const QString& path, const QString& text, const QString& code, QStri
             return false;
         }
     }
-    if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += "\r\n";
+    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r')) bytes += "\r\n";
     bytes += (oneLine(text) + QLatin1Char('~') + oneLine(code) + QStringLiteral("\r\n")).toLatin1();
     return saveWhole(path, bytes, error);
 }
@@ -197,6 +236,11 @@ bool CreateEmpty(const QString& path, QString* error) {
 }
 
 bool Remove(const QString& path, QString* error) {
+    if (!QFileInfo(path).isFile()) {
+        setError(error, QStringLiteral("File not found"));
+        return false;
+    }
+    if (refuseReadOnly(path, error)) return false;
     QFile file(path);
     if (!file.remove()) {
         setError(error, file.errorString());
@@ -216,7 +260,9 @@ NameProblem CheckNewName(const QString& typed, const QString& folder, QString* n
             return NameProblem::BadCharacter;
     }
     const QString wanted = n + kExtension;
-    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    // Any entry of that name blocks the file, a folder included.
+    const QStringList files =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& file : files)
         if (file.compare(wanted, Qt::CaseInsensitive) == 0) return NameProblem::Exists;
     return NameProblem::None;

@@ -48,9 +48,9 @@ QStringList ListCharts(const QString& folder);
 
 // One item line split at its first "~".
 ChartItem ParseItemLine(const QString& line);
-// The lines of a chart file: "DESC:" lines (anywhere) make the description,
-// with every "DESC:" taken out and the texts joined; empty and blank lines are
-// skipped; every other line is an item.
+// The lines of a chart file (ended by CR LF, LF or CR): "DESC:" lines
+// (anywhere) make the description, with every "DESC:" taken out and the texts
+// joined; empty and blank lines are skipped; every other line is an item.
 ChartContent Parse(const QByteArray& bytes);
 // "DESC:" & description, then one line per item, each ended by CR LF.
 QByteArray Serialize(const ChartContent& content);
@@ -61,11 +61,14 @@ ReadStatus Read(const QString& path, ChartContent* content, QString* error = nul
 // Replaces the file with the content, atomically. A read-only file, or any
 // failure, leaves the old file whole and gives false and the reason.
 bool Write(const QString& path, const ChartContent& content, QString* error = nullptr);
+// The same for bytes written as they stand.
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 // Adds one item line at the end of the file (created when missing), ending a
 // last line that has no line ending first. True only once the line is on disk.
 bool Append(const QString& path, const QString& text, const QString& code, QString* error = nullptr);
 // Creates an empty chart file; fails when a file of that name exists.
 bool CreateEmpty(const QString& path, QString* error = nullptr);
+// Deletes a chart file; a read-only one is refused and kept.
 bool Remove(const QString& path, QString* error = nullptr);
 
 // A name typed for a new chart, trimmed into *name.

@@ -4,12 +4,13 @@
 
 #include "AppFonts.h"
 #include "SystemColors.h"
+#include "Twips.h"
 
 namespace TwipsLayout {
 
 QWidget* MakeHolder(QWidget* parent, int left, int top, int width, int height) {
     auto* holder = new QWidget(parent);
-    holder->setGeometry(PixelRect(left, top, width, height));
+    holder->setGeometry(Twips::Rect(left, top, width, height));
     holder->setFocusPolicy(Qt::ClickFocus);
     return holder;
 }
@@ -18,7 +19,7 @@ QWidget* MakeHolder(QWidget* parent, int left, int top, int width, int height) {
 
 SelectorButton::SelectorButton(const QString& caption, const QRect& twips, QWidget* parent)
     : QPushButton(caption, parent) {
-    setGeometry(TwipsLayout::PixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    setGeometry(Twips::Rect(twips));
     setFont(AppFonts::Tahoma());
     SetFaceColor(SystemColors::SystemColor(SystemColors::ButtonFace));
 }

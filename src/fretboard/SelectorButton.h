@@ -4,19 +4,10 @@
 // control's Change), then MouseUp.
 
 #include <QColor>
-#include <QFont>
 #include <QPushButton>
 #include <QRect>
-#include <QSize>
-
-#include "Twips.h"
 
 namespace TwipsLayout {
-
-inline QRect PixelRect(int left, int top, int width, int height) {
-    return QRect(Twips::ToPixels(left), Twips::ToPixels(top), Twips::ToPixels(width), Twips::ToPixels(height));
-}
-inline QSize PixelSize(int width, int height) { return QSize(Twips::ToPixels(width), Twips::ToPixels(height)); }
 
 // The container box that holds a control's buttons and takes the focus from them.
 QWidget* MakeHolder(QWidget* parent, int left, int top, int width, int height);

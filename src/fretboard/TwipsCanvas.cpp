@@ -5,21 +5,18 @@
 #include <QPainter>
 #include <cmath>
 
+#include "AppFonts.h"
 #include "Twips.h"
 
 namespace {
 
-// Fonts come in whole pixels, as the original toolkit rounds a point size
-// to the screen's pixel grid (8 and 8.25 pt are both 11 px at 96 dpi).
+// Fonts come in whole pixels: a point size is rounded to the screen's pixel
+// grid (8 and 8.25 pt are both 11 px at 96 dpi), as the layouts expect.
 QFont canvasFont(double points, bool bold) {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font = AppFonts::Tahoma(points, bold);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
-    font.setBold(bold);
     return font;
 }
-
-// The nearest pixel of a point given in twips.
-int toPixel(double twips) { return static_cast<int>(std::lround(twips / Twips::kPerPixel)); }
 
 void beginTwips(QPainter& p, const QColor& color) {
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -45,10 +42,10 @@ void TwipsCanvas::Cls() {
 }
 
 void TwipsCanvas::Line(double x1, double y1, double x2, double y2) {
-    // As in the original toolkit, a line stops one pixel short of its end
-    // point, so that a blanking line ending on the nut leaves the nut whole.
-    const QPoint from(toPixel(x1), toPixel(y1));
-    QPoint to(toPixel(x2), toPixel(y2));
+    // A line stops one pixel short of its end point, so that a blanking line
+    // ending on the nut leaves the nut whole.
+    const QPoint from(Twips::ToPixels(x1), Twips::ToPixels(y1));
+    QPoint to(Twips::ToPixels(x2), Twips::ToPixels(y2));
     const int dx = to.x() - from.x();
     const int dy = to.y() - from.y();
     if (dx != 0 || dy != 0) {
@@ -76,8 +73,8 @@ void TwipsCanvas::Print(const QString& text) {
     const QFontMetrics metrics(font);
     // Text is drawn unscaled at the whole pixel of the print position, so that
     // glyphs keep their hinting.
-    const int left = toPixel(currentX_);
-    const int top = toPixel(currentY_);
+    const int left = Twips::ToPixels(currentX_);
+    const int top = Twips::ToPixels(currentY_);
     QPainter p(&image_);
     p.setFont(font);
     p.setPen(foreColor_);

@@ -17,16 +17,10 @@ public:
     // Empties the surface to the back colour; the print position goes to (0, 0).
     void Cls();
 
-    QColor ForeColor() const { return foreColor_; }
     void SetForeColor(const QColor& color) { foreColor_ = color; }
     bool FontBold() const { return fontBold_; }
     void SetFontBold(bool bold) { fontBold_ = bold; }
-    double FontSize() const { return fontSize_; }
     void SetFontSize(double points) { fontSize_ = points; }
-    double CurrentX() const { return currentX_; }
-    double CurrentY() const { return currentY_; }
-    void SetCurrentX(double x) { currentX_ = x; }
-    void SetCurrentY(double y) { currentY_ = y; }
 
     // A one-pixel line in the fore colour, without its end pixel. A point in
     // twips falls on the nearest pixel.

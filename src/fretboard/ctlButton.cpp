@@ -14,11 +14,6 @@ constexpr uint32_t kDefaultBackColor = SystemColors::System(SystemColors::Button
 constexpr int kMinWidth = 1000;
 constexpr int kMinHeight = 330;
 
-QRect toPixels(const QRect& twips) {
-    return QRect(Twips::ToPixels(twips.x()), Twips::ToPixels(twips.y()),
-                 Twips::ToPixels(twips.width()), Twips::ToPixels(twips.height()));
-}
-
 int16_t mouseButton(Qt::MouseButtons buttons) {
     int16_t b = 0;
     if (buttons & Qt::LeftButton) b |= 1;
@@ -160,13 +155,13 @@ void ctlButton::applySize(int widthTwips, int heightTwips) {
     resize(Twips::ToPixels(widthTwips_), Twips::ToPixels(heightTwips_));
     sizing_ = false;
     picture1Twips_ = QRect(10, 10, widthTwips_ - 20, heightTwips_ - 20);
-    picture1_->setGeometry(toPixels(picture1Twips_));
+    picture1_->setGeometry(Twips::Rect(picture1Twips_));
     layoutPicture1();
 }
 
 void ctlButton::layoutPicture1() {
     command1Twips_ = QRect(-20, -20, picture1Twips_.width() + 40, picture1Twips_.height() + 40);
-    command1_->setGeometry(toPixels(command1Twips_));
+    command1_->setGeometry(Twips::Rect(command1Twips_));
     shape1Twips_ = command1Twips_;
 }
 

@@ -1,9 +1,10 @@
 #include "ctlButtons.h"
 
 #include "SelectorButton.h"
+#include "Twips.h"
 
 ctlButtons::ctlButtons(QWidget* parent) : QWidget(parent) {
-    setFixedSize(TwipsLayout::PixelSize(150, 480));
+    setFixedSize(Twips::Size(150, 480));
     static const char* const tips[] = {"Add this grid to your current chart.", "Map Notes",
                                        "Show/Hide Fret Numbers", "Show/Hide String Numbers"};
     static const char* const names[] = {"cmdAdd", "cmdNoteMap", "cmdFretNums", "cmdStringNums"};

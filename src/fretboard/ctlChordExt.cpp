@@ -6,13 +6,15 @@
 
 #include "AppFonts.h"
 #include "SelectorButton.h"
+#include "Twips.h"
 
 namespace {
 
 enum Family { Major, Minor, Dominant, Plain };
 
+// The look of each extension button; its caption is the extension's name in
+// the engine's table, whose codes the buttons carry.
 struct ExtDesign {
-    const char* caption;
     const char* tip;
     Family family;
     int left;
@@ -20,41 +22,41 @@ struct ExtDesign {
 };
 
 constexpr ExtDesign kButtons[ctlChordExt::kExtensions] = {
-    {"Major", "Major, Maj, M", Major, -20, -20},
-    {"Minor", "Minor, min, m", Minor, 630, -20},
-    {"7", "Dominant Seven, Dom7, 7", Dominant, 1270, -20},
-    {"sus4", "Suspended, sus, sus4", Major, -20, 220},
-    {"m6", "Minor Six, min6, m6", Minor, 630, 220},
-    {"7sus", "Seven Suspended, sus7, 7sus4", Dominant, 1270, 220},
-    {"b5", "Major Flat Five, -5, b5", Major, -20, 460},
-    {"m6/9", "Minor Six Add Nine, min6(add9), m6(add9)", Minor, 630, 460},
-    {"dim7", "Diminished Seven, dim7, -7, Diminished, dim.", Dominant, 1270, 460},
-    {"add9", "Major Add 9", Major, -20, 700},
-    {"m7", "Minor Seven, min7, m7", Minor, 630, 700},
-    {"7#5", "Seven Sharp Five, +7, 7+5", Dominant, 1270, 940},
-    {"6", "Major Six, Maj6, M6", Major, -20, 940},
-    {"m7b5", "Minor Seven Flat Five,1/2dim7, min7b5, m7-5", Minor, 630, 940},
-    {"7b5", "Seven Flat Five, 7-5", Dominant, 1270, 700},
-    {"6/9", "Major Six Add Nine, Maj6(add9), M6(add9)", Major, -20, 1180},
-    {"m9", "Minor Nine, min9, -9", Minor, 630, 1430},
-    {"7#9", "Seven Sharp Nine, 7+9", Dominant, 1280, 1425},
-    {"maj7", "Major Seven, M7", Major, -20, 1420},
-    {"m9(M7)", "Minor Nine Major Seven, m9(maj7), m9#7", Minor, 630, 1670},
-    {"7b9", "Seven Flat Nine, 7-9", Dominant, 1270, 1180},
-    {"m(M7)", "Minor Major Seven, m(+7), min(+7)", Major, 630, 1180},
-    {"m11", "Minor Eleven, min11, -11", Minor, 630, 1910},
-    {"7#5b9", "Seven Sharp Five Flat Nine, 7+5-9", Dominant, 1270, 1660},
-    {"maj9", "Major Nine, M9", Major, -20, 1660},
-    {"m13", "Minor Thirteen, min13, -13", Minor, 630, 2150},
-    {"9", "Ninth", Dominant, 1270, 1905},
-    {"9#5", "Nine Sharp Five, 9+5", Dominant, 1280, 2380},
-    {"9b5", "Nine Flat Five, 9-5", Dominant, 1280, 2150},
-    {"9#11", "Nine Sharp Eleven", Dominant, 630, 2380},
-    {"11", "Eleventh", Dominant, -20, 1910},
-    {"13", "Thirteenth", Dominant, -20, 2150},
-    {"13b9", "Thirteen Flat Nine", Dominant, -20, 2380},
-    {"13b5b9", "Thirteen Flat Five Flat Nine", Dominant, -20, 2620},
-    {"+", "Augmented", Plain, 630, 2620},
+    {"Major, Maj, M", Major, -20, -20},
+    {"Minor, min, m", Minor, 630, -20},
+    {"Dominant Seven, Dom7, 7", Dominant, 1270, -20},
+    {"Suspended, sus, sus4", Major, -20, 220},
+    {"Minor Six, min6, m6", Minor, 630, 220},
+    {"Seven Suspended, sus7, 7sus4", Dominant, 1270, 220},
+    {"Major Flat Five, -5, b5", Major, -20, 460},
+    {"Minor Six Add Nine, min6(add9), m6(add9)", Minor, 630, 460},
+    {"Diminished Seven, dim7, -7, Diminished, dim.", Dominant, 1270, 460},
+    {"Major Add 9", Major, -20, 700},
+    {"Minor Seven, min7, m7", Minor, 630, 700},
+    {"Seven Sharp Five, +7, 7+5", Dominant, 1270, 940},
+    {"Major Six, Maj6, M6", Major, -20, 940},
+    {"Minor Seven Flat Five,1/2dim7, min7b5, m7-5", Minor, 630, 940},
+    {"Seven Flat Five, 7-5", Dominant, 1270, 700},
+    {"Major Six Add Nine, Maj6(add9), M6(add9)", Major, -20, 1180},
+    {"Minor Nine, min9, -9", Minor, 630, 1430},
+    {"Seven Sharp Nine, 7+9", Dominant, 1280, 1425},
+    {"Major Seven, M7", Major, -20, 1420},
+    {"Minor Nine Major Seven, m9(maj7), m9#7", Minor, 630, 1670},
+    {"Seven Flat Nine, 7-9", Dominant, 1270, 1180},
+    {"Minor Major Seven, m(+7), min(+7)", Major, 630, 1180},
+    {"Minor Eleven, min11, -11", Minor, 630, 1910},
+    {"Seven Sharp Five Flat Nine, 7+5-9", Dominant, 1270, 1660},
+    {"Major Nine, M9", Major, -20, 1660},
+    {"Minor Thirteen, min13, -13", Minor, 630, 2150},
+    {"Ninth", Dominant, 1270, 1905},
+    {"Nine Sharp Five, 9+5", Dominant, 1280, 2380},
+    {"Nine Flat Five, 9-5", Dominant, 1280, 2150},
+    {"Nine Sharp Eleven", Dominant, 630, 2380},
+    {"Eleventh", Dominant, -20, 1910},
+    {"Thirteenth", Dominant, -20, 2150},
+    {"Thirteen Flat Nine", Dominant, -20, 2380},
+    {"Thirteen Flat Five Flat Nine", Dominant, -20, 2620},
+    {"Augmented", Plain, 630, 2620},
 };
 
 QColor familyColor(Family family) {
@@ -68,17 +70,18 @@ QColor familyColor(Family family) {
 }
 
 // Rows lie 240 twips apart from -20; a few buttons sit a few twips off their row.
-int rowOf(const QWidget* w) { return (w->y() * 15 + 20 + 120) / 240; }
+int rowOf(const QWidget* w) { return (static_cast<int>(Twips::FromPixels(w->y())) + 20 + 120) / 240; }
 
 }  // namespace
 
 ctlChordExt::ctlChordExt(QWidget* parent) : QWidget(parent) {
-    setFixedSize(TwipsLayout::PixelSize(1950, 2900));  // resizing snaps back
+    setFixedSize(Twips::Size(1950, 2900));  // resizing snaps back
     QWidget* holder = TwipsLayout::MakeHolder(this, 20, 20, 1920, 2860);
     const QFont bigBold = AppFonts::Tahoma(9, true);
     for (int i = 0; i < kExtensions; ++i) {
         const ExtDesign& e = kButtons[i];
-        auto* b = new SelectorButton(QLatin1String(e.caption), QRect(e.left, e.top, 660, 255), holder);
+        auto* b = new SelectorButton(QString::fromUtf8(kChordExtensions[static_cast<size_t>(i)].Name),
+                                     QRect(e.left, e.top, 660, 255), holder);
         b->setToolTip(QLatin1String(e.tip));
         if (e.family == Plain)
             b->setFont(bigBold);

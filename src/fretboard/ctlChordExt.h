@@ -6,12 +6,14 @@
 #include <array>
 #include <cstdint>
 
+#include "ChordExtensionTable.h"
+
 class SelectorButton;
 
 class ctlChordExt : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kExtensions = 35;
+    static constexpr int kExtensions = kExtensionCount;
 
     explicit ctlChordExt(QWidget* parent = nullptr);
 

@@ -3,8 +3,8 @@
 #include <QPainter>
 
 #include "AppFonts.h"
-#include "SelectorButton.h"
 #include "SystemColors.h"
+#include "Twips.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr int kFrameTop[3] = {200, 650, 1110};
 
 QLabel* makeLabel(QWidget* parent, const QRect& twips, const QColor& color, bool bold) {
     auto* label = new QLabel(parent);
-    label->setGeometry(TwipsLayout::PixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setGeometry(Twips::Rect(twips));
     label->setFont(AppFonts::Tahoma(8.25, bold));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -28,7 +28,7 @@ QLabel* makeLabel(QWidget* parent, const QRect& twips, const QColor& color, bool
 }  // namespace
 
 ctlDis::ctlDis(QWidget* parent) : QWidget(parent) {
-    resize(TwipsLayout::PixelSize(1965, 1920));
+    resize(Twips::Size(1965, 1920));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, SystemColors::SystemColor(SystemColors::ButtonText));
@@ -60,5 +60,5 @@ void ctlDis::paintEvent(QPaintEvent*) {
     // they show on the dark background.
     QPainter p(this);
     p.setPen(SystemColors::SystemColor(SystemColors::ButtonShadow));
-    for (int top : kFrameTop) p.drawRect(TwipsLayout::PixelRect(20, top, 1930, 240).adjusted(0, 0, -1, -1));
+    for (int top : kFrameTop) p.drawRect(Twips::Rect(20, top, 1930, 240).adjusted(0, 0, -1, -1));
 }

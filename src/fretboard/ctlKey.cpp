@@ -2,6 +2,7 @@
 
 #include "AppFonts.h"
 #include "SelectorButton.h"
+#include "Twips.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ constexpr KeyButton kButtons[] = {
 }  // namespace
 
 ctlKey::ctlKey(QWidget* parent) : QWidget(parent) {
-    setFixedSize(TwipsLayout::PixelSize(1950, 735));  // resizing snaps back
+    setFixedSize(Twips::Size(1950, 735));  // resizing snaps back
     holder_ = TwipsLayout::MakeHolder(this, 20, 20, 1920, 705);
     for (int i = 0; i < 9; ++i) {
         const KeyButton& k = kButtons[i];

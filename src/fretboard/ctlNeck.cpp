@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "AppSettings.h"
+#include "KeyNames.h"
 #include "NeckCodes.h"
 #include "SystemColors.h"
 #include "Twips.h"
@@ -68,21 +69,15 @@ bool isRoot(const QString& name, const QString& root) {
     return name == root;
 }
 
-// Pitch class of a map name, or -1 for a name that is none of the 17 spellings.
-int pitchClass(const QString& name) {
-    static const QStringList names = {"C", "C#", "Db", "D", "D#", "Eb", "E", "F", "F#",
-                                      "Gb", "G", "G#", "Ab", "A", "A#", "Bb", "B"};
-    static const int classes[] = {0, 1, 1, 2, 3, 3, 4, 5, 6, 6, 7, 8, 8, 9, 10, 10, 11};
-    const qsizetype i = names.indexOf(name);
-    return i < 0 ? -1 : classes[i];
-}
+// Pitch class of a map name, or -1 for a name that is none of the 17 key names.
+int pitchClass(const QString& name) { return KeyNames::FindKeyCode(name.toStdString()).value_or(-1); }
 
 // The root part of a code: the text after the first "$", up to a second "$".
 QString rootPart(const QString& code, qsizetype dollar) {
     return code.mid(dollar + 1).section(QLatin1Char('$'), 0, 0);
 }
 
-// A number printed as the original toolkit prints one: a blank for the sign.
+// A number printed with a blank where a minus sign would go.
 QString numberText(int16_t n) {
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }

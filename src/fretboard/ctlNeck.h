@@ -52,9 +52,6 @@ public:
     void WriteNote(int16_t StringNo, int16_t Fret, int16_t Finger, const QString& Root, QString& Result);
     void PrintNotes(const QString& Names);
 
-    // The drawing state, for whoever draws next to the neck's own drawing.
-    const TwipsCanvas& Canvas() const { return canvas_; }
-
 signals:
     void OnChord();
     void OnScale();

@@ -1,9 +1,13 @@
 #include "ctlPosition.h"
 
 #include <QSignalBlocker>
+#include <array>
 
 #include "AppFonts.h"
+#include "ScaleTypeTable.h"
 #include "SelectorButton.h"
+#include "Twips.h"
+#include "clsChordDictionary.h"
 
 namespace {
 
@@ -17,12 +21,19 @@ constexpr VariationButton kButtonsAt[ctlPosition::kButtons] = {
 
 QString tipOf(int index) { return QStringLiteral("Variation %1").arg(index + 1); }
 
+template <size_t N>
+QStringList toList(const std::array<const char*, N>& names) {
+    QStringList list;
+    for (const char* name : names) list << QString::fromUtf8(name);
+    return list;
+}
+
 }  // namespace
 
 ctlPosition::ctlPosition(QWidget* parent) : QWidget(parent) {
-    setFixedSize(TwipsLayout::PixelSize(1965, 585));  // resizing snaps back
+    setFixedSize(Twips::Size(1965, 585));  // resizing snaps back
     list_ = new QComboBox(this);
-    list_->setGeometry(TwipsLayout::PixelRect(0, 0, 1950, 315));
+    list_->setGeometry(Twips::Rect(0, 0, 1950, 315));
     list_->setFont(AppFonts::Tahoma());
     connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) emit OnType(static_cast<int16_t>(index));
@@ -101,12 +112,9 @@ void ctlPosition::loadList(const QStringList& entries) {
     emit OnType(0);
 }
 
-void ctlPosition::LoadChordTypes() {
-    loadList({"Open Chords", "Moveable", "Root 6 Bar Chords", "Root 5 Bar Chords"});
-}
+void ctlPosition::LoadChordTypes() { loadList(toList(kPositionTypeNames)); }
 
 void ctlPosition::LoadScaleTypes() {
-    loadList({"Major Scales", "Minor Scales", "Pentatonic Scales", "Blues Scales", "Altered Scales",
-              "Exotic Scales", "Japanese Scales"});
+    loadList(toList(kScaleGroupNames));
     for (int i = 0; i < kButtons; ++i) buttons_[static_cast<size_t>(i)]->setToolTip(tipOf(i));
 }

@@ -1,31 +1,14 @@
 #include "ctlScaleExt.h"
 
-#include <QStringList>
+#include <string_view>
+#include <vector>
 
+#include "ScaleTypeTable.h"
 #include "SelectorButton.h"
-
-namespace {
-
-const QStringList& groupNames(int group) {
-    static const QStringList groups[] = {
-        {"Major", "Harmonic Major", "Hungarian Major", "Neopolitan Major"},
-        {"Natural Minor", "Harmonic Minor", "Jazz Minor", "Lydian Minor", "Hungarian Minor",
-         "Neopolitan Minor"},
-        {"Pentatonic Major", "Pentatonic Minor"},
-        {"Blues", "Major Blues"},
-        {"Leading Whole Tone"},
-        {"Arabian", "Byzantine", "Hungarian Gypsy", "Persian", "East Indian Purvi", "Oriental",
-         "Double Harmonic", "Enigmatic", "Overtone"},
-        {"Gagaku (Ryo)", "Zokugaku", "In Sen Pou", "Okinawa"},
-    };
-    static const QStringList none;
-    return group >= 0 && group <= 6 ? groups[group] : none;
-}
-
-}  // namespace
+#include "Twips.h"
 
 ctlScaleExt::ctlScaleExt(QWidget* parent) : QWidget(parent) {
-    setFixedSize(TwipsLayout::PixelSize(1950, 2900));  // resizing snaps back
+    setFixedSize(Twips::Size(1950, 2900));  // resizing snaps back
     holder_ = TwipsLayout::MakeHolder(this, 20, 20, 1920, 2860);
     for (int i = 0; i < kButtons; ++i) {
         auto* b = new SelectorButton(QStringLiteral("Caption"), QRect(-20, -20 + 240 * i, 1950, 255), holder_);
@@ -43,7 +26,8 @@ void ctlScaleExt::SetSubTypes(int16_t Group) {
         b->setText(QString());
         b->setEnabled(false);
     }
-    const QStringList& names = groupNames(Group);
-    for (qsizetype i = 0; i < names.size() && i < kButtons; ++i) buttons_[static_cast<size_t>(i)]->setText(names[i]);
+    const std::vector<std::string_view> names = ScaleNamesInGroup(Group);
+    for (size_t i = 0; i < names.size() && i < buttons_.size(); ++i)
+        buttons_[i]->setText(QString::fromUtf8(names[i].data(), static_cast<qsizetype>(names[i].size())));
     for (SelectorButton* b : buttons_) b->setEnabled(true);
 }

@@ -1,125 +1,96 @@
 #include "MIDI_OUT.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QListWidget>
-#include <QMessageBox>
-#include <memory>
 #include <string>
 
 #include "MidiOutDriver.h"
 #include "MidiOutPort.h"
 #include "MidiOutSystem.h"
+#include "Prompter.h"
 
-namespace MIDI_OUT {
-namespace {
-
-struct State {
-    MidiOutDriver* driver = nullptr;
-    std::unique_ptr<MidiOutPort> hMidiOut;
-    std::function<void(const QString&, const QString&)> presenter;
-};
-
-State& state() {
-    static State s;
-    return s;
+MIDI_OUT::MIDI_OUT(QObject* parent)
+    : QObject(parent), ownDriver_(std::make_unique<MidiOutSystem>()), driver_(*ownDriver_) {
+    closeOnQuit();
 }
 
-MidiOutDriver& driver() {
-    State& s = state();
-    if (s.driver) return *s.driver;
-    static MidiOutSystem system;
-    return system;
+MIDI_OUT::MIDI_OUT(MidiOutDriver& driver, QObject* parent) : QObject(parent), driver_(driver) { closeOnQuit(); }
+
+void MIDI_OUT::closeOnQuit() {
+    // Quitting closes the output while everything it uses (the synthesizer's
+    // audio thread, its log) is still there, before any static is destroyed.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &MIDI_OUT::CloseDevice);
 }
 
-void showMessageBox(const QString& title, const QString& text) {
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox::warning(QApplication::activeWindow(), title, shown);
-}
+MIDI_OUT::~MIDI_OUT() { CloseDevice(); }
 
-}  // namespace
-
-void LoadDeviceList(QListWidget& List) {
+void MIDI_OUT::LoadDeviceList(QListWidget& List) {
     List.clear();
-    MidiOutDriver& d = driver();
     auto add = [&List](const std::string& name, int deviceId) {
         auto* item = new QListWidgetItem(QString::fromStdString(name), &List);
         item->setData(Qt::UserRole, deviceId);
     };
     std::string name;
-    if (d.DeviceName(MidiOutDriver::kMapper, &name) == MidiOutDriver::Ok) add(name, MidiOutDriver::kMapper);
-    const int count = d.DeviceCount();
+    if (driver_.DeviceName(MidiOutDriver::kMapper, &name) == MidiOutDriver::Ok) add(name, MidiOutDriver::kMapper);
+    const int count = driver_.DeviceCount();
     for (int i = 0; i < count; ++i) {
         name.clear();
-        if (d.DeviceName(i, &name) == MidiOutDriver::Ok) add(name, i);
+        if (driver_.DeviceName(i, &name) == MidiOutDriver::Ok) add(name, i);
     }
 }
 
-void CloseDevice() {
-    std::unique_ptr<MidiOutPort> port = std::move(state().hMidiOut);
+void MIDI_OUT::CloseDevice() {
+    std::unique_ptr<MidiOutPort> port = std::move(hMidiOut_);
     if (!port) return;
     const int result = port->Close();
     port.reset();
     if (result != MidiOutDriver::Ok) ShowMidiError(result);
 }
 
-bool OpenDevice(int16_t DeviceID) {
+bool MIDI_OUT::OpenDevice(int16_t DeviceID) {
     CloseDevice();
     std::unique_ptr<MidiOutPort> port;
-    const int result = driver().Open(DeviceID, &port);
+    const int result = driver_.Open(DeviceID, &port);
     if (result != MidiOutDriver::Ok) {
         port.reset();
         ShowMidiError(result);
     }
-    state().hMidiOut = std::move(port);
+    hMidiOut_ = std::move(port);
     return IsOpen();
 }
 
-bool IsOpen() { return state().hMidiOut != nullptr; }
+bool MIDI_OUT::IsOpen() const { return hMidiOut_ != nullptr; }
 
-void SetInstrument(int16_t Channel, int16_t Bank, int16_t Program) {
+void MIDI_OUT::AllNotesOff() {
+    for (int16_t channel = 0; channel <= 15; ++channel) {
+        ControlChange(channel, 120, 0);
+        ControlChange(channel, 123, 0);
+    }
+}
+
+void MIDI_OUT::SetInstrument(int16_t Channel, int16_t Bank, int16_t Program) {
     ControlChange(Channel, 0, Bank);
     SendShortMsg(static_cast<int16_t>(0xC0 + Channel), Program, 0);
 }
 
-void ControlChange(int16_t Channel, int16_t Controller, int16_t Value) {
+void MIDI_OUT::ControlChange(int16_t Channel, int16_t Controller, int16_t Value) {
     SendShortMsg(static_cast<int16_t>(0xB0 + Channel), Controller, Value);
 }
 
-void SendShortMsg(int16_t Status, int16_t Data1, int16_t Data2) {
-    MidiOutPort* port = state().hMidiOut.get();
-    if (port) port->Send(static_cast<uint32_t>(PackShortMsg(Status, Data1, Data2)));
+void MIDI_OUT::SendShortMsg(int16_t Status, int16_t Data1, int16_t Data2) {
+    if (hMidiOut_) hMidiOut_->Send(static_cast<uint32_t>(PackShortMsg(Status, Data1, Data2)));
 }
 
-int32_t PackShortMsg(int16_t Status, int16_t Data1, int16_t Data2) {
+int32_t MIDI_OUT::PackShortMsg(int16_t Status, int16_t Data1, int16_t Data2) {
     return (Status & 0xFF) | ((Data1 & 0x7F) << 8) | ((Data2 & 0x7F) << 16);
 }
 
-QString MidiErrorText(int ErrorCode) {
+void MIDI_OUT::ShowMidiError(int ErrorCode) {
     QString text = QStringLiteral(
         "\r\nMIDI Device in use. Check your MIDI devices and make sure they are \r\n"
         "working correctly and\\or are not already in use, then re-start the application.");
-    const std::string reason = driver().ErrorText(ErrorCode);
+    const std::string reason = driver_.ErrorText(ErrorCode);
     if (!reason.empty()) text += QStringLiteral("\r\n\r\n") + QString::fromStdString(reason);
-    return text;
+    Prompter::Current().Message(text, QStringLiteral("MIDI Device Error"), Prompter::Icon::Exclamation);
 }
-
-void ShowMidiError(int ErrorCode) {
-    const QString title = QStringLiteral("MIDI Device Error");
-    const QString text = MidiErrorText(ErrorCode);
-    if (state().presenter)
-        state().presenter(title, text);
-    else
-        showMessageBox(title, text);
-}
-
-void SetDriver(MidiOutDriver* newDriver) {
-    state().hMidiOut.reset();
-    state().driver = newDriver;
-}
-
-void SetErrorPresenter(std::function<void(const QString&, const QString&)> presenter) {
-    state().presenter = std::move(presenter);
-}
-
-}  // namespace MIDI_OUT

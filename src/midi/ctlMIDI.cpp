@@ -15,12 +15,10 @@
 
 #include "AppFonts.h"
 #include "AppSettings.h"
-#include "MIDI_CMD.h"
 #include "MIDI_OUT.h"
 #include "PauseTimer.h"
+#include "PlayButtonStates.h"
 #include "Twips.h"
-#include "TwipsRect.h"
-#include "ctlButton.h"
 #include "frmMaint.h"
 
 namespace {
@@ -113,12 +111,12 @@ ctlMIDI::ctlMIDI(QWidget* parent) : QWidget(parent), alive_(std::make_shared<boo
 
     picHolder_ = new QWidget(this);
     picHolder_->setObjectName(QStringLiteral("picHolder"));
-    picHolder_->setGeometry(twipsRect(20, 10, 1590, 270));
+    picHolder_->setGeometry(Twips::Rect(20, 10, 1590, 270));
     picHolder_->setFocusPolicy(Qt::ClickFocus);
     auto button = [this](const char* name, int left, int width, const char* tip, Glyph glyph) {
         auto* b = new QPushButton(picHolder_);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(twipsRect(left, -20, width, 300));
+        b->setGeometry(Twips::Rect(left, -20, width, 300));
         b->setToolTip(QLatin1String(tip));
         b->setIcon(glyphIcon(glyph));
         b->setFocusPolicy(Qt::NoFocus);
@@ -132,14 +130,14 @@ ctlMIDI::ctlMIDI(QWidget* parent) : QWidget(parent), alive_(std::make_shared<boo
 
     lblSpeed_ = new QLabel(this);
     lblSpeed_->setObjectName(QStringLiteral("lblSpeed"));
-    lblSpeed_->setGeometry(twipsRect(1620, 10, 210, 270));
+    lblSpeed_->setGeometry(Twips::Rect(1620, 10, 210, 270));
     lblSpeed_->setFont(AppFonts::Tahoma(8.25, true));
     lblSpeed_->setAlignment(Qt::AlignCenter);
     lblSpeed_->setToolTip(QStringLiteral("Play Tempo"));
 
     HScroll1_ = new QScrollBar(Qt::Horizontal, this);
     HScroll1_->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1_->setGeometry(twipsRect(20, 300, 1820, 100));
+    HScroll1_->setGeometry(Twips::Rect(20, 300, 1820, 100));
     HScroll1_->setRange(1, 9);
     HScroll1_->setSingleStep(1);
     HScroll1_->setPageStep(1);
@@ -165,7 +163,10 @@ ctlMIDI::~ctlMIDI() {
 
 void ctlMIDI::InitDev(QListWidget* List) {
     if (!List) return;
-    MIDI_OUT::LoadDeviceList(*List);
+    if (output_)
+        output_->LoadDeviceList(*List);
+    else
+        List->clear();
     List->setCurrentRow(0);
 }
 
@@ -178,22 +179,22 @@ void ctlMIDI::SetTune(int16_t tune) {
 void ctlMIDI::SetSound(int16_t sound) {
     if (sound < 0 || sound > 127) sound = kDefaultSound;
     sound_ = sound;
-    MIDI_CMD::AllNotesOff();
-    MIDI_OUT::SetInstrument(0, 0, sound);
+    allNotesOff();
+    if (output_) output_->SetInstrument(0, 0, sound);
     AppSettings::SaveSetting(kSection, QStringLiteral("LastSound"), QString::number(sound));
 }
 
 void ctlMIDI::PlayButtons(int16_t State) {
     switch (State) {
-        case 0:
+        case PlayButtonStates::kReady:
             cmdPlay_->setEnabled(true);
             cmdStop_->setEnabled(false);
             break;
-        case 1:
+        case PlayButtonStates::kPlaying:
             cmdPlay_->setEnabled(false);
             cmdStop_->setEnabled(true);
             break;
-        case 2:
+        case PlayButtonStates::kNothingToPlay:
             cmdPlay_->setEnabled(false);
             cmdStop_->setEnabled(false);
             break;
@@ -229,13 +230,13 @@ void ctlMIDI::Stop() {
 }
 
 template <typename Load>
-void ctlMIDI::showDialog(bool allNotesOff, Load load) {
+void ctlMIDI::showDialog(bool silence, Load load) {
     if (maintForm_) return;
     const std::shared_ptr<bool> alive = alive_;
     emit OnNeckFocus();
     if (!*alive) return;
-    if (allNotesOff) MIDI_CMD::AllNotesOff();
-    QPointer<frmMaint> form = new frmMaint(window());
+    if (silence) allNotesOff();
+    QPointer<frmMaint> form = new frmMaint(output_, window());
     maintForm_ = form;
     connect(form, &frmMaint::OnUnload, this, &ctlMIDI::MaintForm_OnUnload);
     connect(form, &frmMaint::OnPlayTestChord, this, &ctlMIDI::MaintForm_OnPlayTestChord);
@@ -253,10 +254,8 @@ void ctlMIDI::cmdDevices_Click() {
 }
 
 void ctlMIDI::cmdSound_Click() {
-    showDialog(true, [this](frmMaint* form) {
-        form->btnPreview()->setVisible(true);
-        form->LoadSounds(midiFile_, sound_);
-    });
+    // Loading the instruments also shows the dialog's Preview button.
+    showDialog(true, [this](frmMaint* form) { form->LoadSounds(midiFile_, sound_); });
 }
 
 void ctlMIDI::cmdStrum_Click() {
@@ -281,9 +280,11 @@ void ctlMIDI::MaintForm_OnPlayTestChord() {
 void ctlMIDI::MaintForm_OnUnload() { maintForm_ = nullptr; }
 
 void ctlMIDI::MaintForm_SaveDevice(int16_t DeviceID, int16_t ListIndex) {
-    MIDI_OUT::OpenDevice(DeviceID);
-    // The new device plays the instrument the panel shows.
-    MIDI_OUT::SetInstrument(0, 0, sound_);
+    if (output_) {
+        output_->OpenDevice(DeviceID);
+        // The new device plays the instrument the panel shows.
+        if (output_) output_->SetInstrument(0, 0, sound_);
+    }
     AppSettings::SaveSetting(kSection, QStringLiteral("Dev"), QString::number(ListIndex));
 }
 
@@ -300,14 +301,21 @@ void ctlMIDI::MaintForm_SaveStrum(int16_t ListIndex) {
 // ---- playback ----
 
 void ctlMIDI::PlayNote(int16_t Channel, int Note, int16_t Velocity) {
+    // Only MIDI notes are played, checked before the tuning shift so that no
+    // number from a note list can overflow it.
+    if (Note < 0 || Note > 127) return;
     const int shift = tune_ >= 1 && tune_ <= 5 ? tune_ - kDefaultTune : 0;
     const int note = Note + shift;
-    if (Note == kNoNote || note < 0 || note > 127) return;
+    if (note < 0 || note > 127) return;
     if (playing_ && !anchored_) {
         lastDeadline_ = Clock::now();
         anchored_ = true;
     }
-    MIDI_OUT::SendShortMsg(static_cast<int16_t>(0x90 + Channel), static_cast<int16_t>(note), Velocity);
+    if (output_) output_->SendShortMsg(static_cast<int16_t>(0x90 + Channel), static_cast<int16_t>(note), Velocity);
+}
+
+void ctlMIDI::allNotesOff() {
+    if (output_) output_->AllNotesOff();
 }
 
 ctlMIDI::Notes ctlMIDI::splitNotes(const QString& code) {
@@ -400,14 +408,14 @@ void ctlMIDI::beginPlayback() {
 }
 
 void ctlMIDI::finishPlayback() {
-    MIDI_CMD::AllNotesOff();
+    allNotesOff();
     stopFlag_ = false;
     playing_ = false;
     picHolder_->setFocus();
 }
 
 ctlMIDI::Outcome ctlMIDI::stopNow() {
-    MIDI_CMD::AllNotesOff();
+    allNotesOff();
     stopFlag_ = false;
     return Outcome::Stopped;
 }
@@ -437,7 +445,7 @@ ctlMIDI::Outcome ctlMIDI::endStrum(const Notes& notes) {
 
 ctlMIDI::Outcome ctlMIDI::fingerpick(const Notes& notes) {
     const int ub = static_cast<int>(notes.size()) - 1;
-    MIDI_CMD::AllNotesOff();
+    allNotesOff();
     playIndex(notes, 0);
     playIndex(notes, ub);
     for (int k : {1, ub - 1, 0, ub}) {
@@ -466,7 +474,7 @@ ctlMIDI::Outcome ctlMIDI::playPattern(int pattern, const Notes& notes) {
             if (run != Outcome::Done) return run;
             if (!pauseStep()) return Outcome::Gone;
             if (stopFlag_) return stopNow();
-            MIDI_CMD::AllNotesOff();
+            allNotesOff();
             return endStrum(notes);
         }
         case 5:  // Single Strum
@@ -483,7 +491,7 @@ void ctlMIDI::PlayChord(const QString& Code) {
     const Notes notes = splitNotes(Code);
     const int pattern = AppSettings::GetInt(QStringLiteral("Strum"), kDefaultStrum, 0, 6);
     beginPlayback();
-    MIDI_CMD::AllNotesOff();
+    allNotesOff();
     const Outcome outcome = playPattern(pattern, notes);
     if (outcome == Outcome::Gone) return;
     if (outcome == Outcome::Done) {
@@ -508,7 +516,7 @@ void ctlMIDI::PlayScale(const QString& Code) {
         }
         playIndex(notes, k);
         if (!pauseStep()) return;
-        MIDI_CMD::AllNotesOff();
+        allNotesOff();
     }
     finishPlayback();
 }

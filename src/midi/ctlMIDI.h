@@ -6,12 +6,15 @@
 // so Stop, the tempo bar and the owner's controls work while notes sound.
 // Fixed size 1850 x 390 twips.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <chrono>
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+#include "MIDI_OUT.h"
 
 class QEventLoop;
 class QLabel;
@@ -28,6 +31,11 @@ public:
 
     explicit ctlMIDI(QWidget* parent = nullptr);
     ~ctlMIDI() override;
+
+    // The output the panel plays through and hands to its settings dialog;
+    // its owner keeps it. Without one (or once it is gone) nothing is sent.
+    void SetOutput(MIDI_OUT* Output) { output_ = Output; }
+    MIDI_OUT* Output() const { return output_; }
 
     // Lists the output devices in List and selects its first entry, whose
     // selection handler (the owner's) opens that device.
@@ -52,7 +60,8 @@ public:
     void PlayChord(const QString& Code);
     // Plays the note list up and back down, one note a step.
     void PlayScale(const QString& Code);
-    // 0: Play on, Stop off; 1: Play off, Stop on; 2: both off; else no change.
+    // One of PlayButtonStates: 0 Play on, Stop off; 1 Play off, Stop on;
+    // 2 both off; any other value changes nothing.
     void PlayButtons(int16_t State);
     void EnableDeviceButtons(bool Enable);
     // Ends the running playback at its next step, as the Stop button does
@@ -112,9 +121,10 @@ private:
     void MaintForm_SaveSound(int16_t ListIndex);
     void MaintForm_SaveStrum(int16_t ListIndex);
     void PlayNote(int16_t Channel, int Note, int16_t Velocity);
+    void allNotesOff();
 
     template <typename Load>
-    void showDialog(bool allNotesOff, Load load);
+    void showDialog(bool silence, Load load);
     static Notes splitNotes(const QString& code);
     void playIndex(const Notes& notes, int k);
     bool pauseStep();
@@ -141,6 +151,7 @@ private:
     QLabel* lblSpeed_;
     QScrollBar* HScroll1_;
     PauseTimer* timer_;
+    QPointer<MIDI_OUT> output_;
 
     float delay_ = 0.24f;
     int16_t tune_ = kDefaultTune;

@@ -10,10 +10,9 @@
 
 #include "AppFonts.h"
 #include "AppSettings.h"
-#include "MIDI_CMD.h"
 #include "MIDI_OUT.h"
 #include "SystemColors.h"
-#include "TwipsRect.h"
+#include "Twips.h"
 #include "ctlButton.h"
 #include "ctlMIDI.h"
 #include "modInstrumentFile.h"
@@ -31,19 +30,20 @@ const QStringList& frmMaint::StrumNames() {
     return names;
 }
 
-frmMaint::frmMaint(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+frmMaint::frmMaint(MIDI_OUT* Output, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), output_(Output) {
     setFont(AppFonts::Tahoma());
     setFixedSize(Twips::ToPixels(3675), Twips::ToPixels(3660));
 
     lblCaption_ = new QLabel(QStringLiteral(" Chord Strum Patterns:"), this);
     lblCaption_->setObjectName(QStringLiteral("lblCaption"));
-    lblCaption_->setGeometry(twipsRect(240, 240, 3180, 255));
+    lblCaption_->setGeometry(Twips::Rect(240, 240, 3180, 255));
     lblCaption_->setFont(AppFonts::Tahoma(8.25, true));
     lblCaption_->installEventFilter(this);
 
     lst_ = new QListWidget(this);
     lst_->setObjectName(QStringLiteral("lst"));
-    lst_->setGeometry(twipsRect(240, 480, 3180, 2400));
+    lst_->setGeometry(Twips::Rect(240, 480, 3180, 2400));
     lst_->setFont(AppFonts::Tahoma());
 
     auto button = [this](const char* name, const char* caption, int left) {
@@ -77,7 +77,10 @@ void frmMaint::LoadDevices() {
     // The open output stays open: it is replaced only when a device is confirmed with OK.
     const QSignalBlocker quiet(lst_);
     lblCaption_->setText(QStringLiteral(" Device List:"));
-    MIDI_OUT::LoadDeviceList(*lst_);
+    if (output_)
+        output_->LoadDeviceList(*lst_);
+    else
+        lst_->clear();
     selectRow(AppSettings::GetInt(QStringLiteral("Dev"), 0, 0, 32767), 0);
     listMode_ = 0;
 }
@@ -103,13 +106,15 @@ void frmMaint::LoadSounds(const QString& FileName, int16_t Sound) {
 }
 
 void frmMaint::lst_Click(int row) {
-    if (listMode_ == 2 && row >= 0 && row < modInstrumentFile::kPrograms)
-        MIDI_OUT::SetInstrument(0, 0, static_cast<int16_t>(row));
+    if (listMode_ == 2 && row >= 0 && row < modInstrumentFile::kPrograms && output_)
+        output_->SetInstrument(0, 0, static_cast<int16_t>(row));
 }
 
 void frmMaint::btnPreview_MouseDown() { emit OnPlayTestChord(); }
 
-void frmMaint::btnPreview_MouseUp() { MIDI_CMD::AllNotesOff(); }
+void frmMaint::btnPreview_MouseUp() {
+    if (output_) output_->AllNotesOff();
+}
 
 void frmMaint::btnOk_Click() {
     const int row = lst_->currentRow();

@@ -7,7 +7,10 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QPointer>
 #include <cstdint>
+
+#include "MIDI_OUT.h"
 
 class QLabel;
 class QListWidget;
@@ -16,7 +19,9 @@ class ctlButton;
 class frmMaint : public QDialog {
     Q_OBJECT
 public:
-    explicit frmMaint(QWidget* parent = nullptr);
+    // Lists the devices of Output and sends instrument picks and the preview
+    // silencing to it; a null output lists nothing and sends nothing.
+    explicit frmMaint(MIDI_OUT* Output, QWidget* parent = nullptr);
 
     void LoadDevices();
     void LoadStrums();
@@ -55,6 +60,7 @@ private:
     void selectRow(int row, int fallback);
     void startDrag(const QPoint& globalPos);
 
+    QPointer<MIDI_OUT> output_;
     QLabel* lblCaption_;
     QListWidget* lst_;
     ctlButton* btnPreview_;

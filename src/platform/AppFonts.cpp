@@ -7,12 +7,10 @@ namespace AppFonts {
 
 void RegisterAppFonts() {
     if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) return;
-    const char* const files[] = {"/usr/share/wine/fonts/tahoma.ttf",
-                                 "/usr/share/wine/fonts/tahomabd.ttf"};
-    for (const char* f : files) {
-        const QString path = QString::fromLatin1(f);
-        if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
-    }
+    // The regular face only: the bold file beside it is a wider face with the
+    // same thin strokes, while the toolkit's own emboldening reads as bold.
+    const QString path = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
 }
 
 QFont Tahoma(double pointSize, bool bold) {

@@ -6,7 +6,8 @@
 
 namespace AppFonts {
 
-// Registers Tahoma regular and bold when the font database lacks them. Safe to call twice.
+// Registers Tahoma (its regular face, made bold by the toolkit) when the font
+// database lacks it. Safe to call twice.
 void RegisterAppFonts();
 
 // Tahoma at the given size (8.25 pt by default).

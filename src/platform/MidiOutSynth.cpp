@@ -69,7 +69,9 @@ struct MidiOutSynth::Fluid {
         if (settings) delete_fluid_settings(settings);
     }
 
-    // FluidSynth's own choice first; a sound server as the fallback.
+    // FluidSynth's own choice first; a sound server as the fallback, only
+    // where this FluidSynth has a driver for it (asking for a missing one
+    // only adds a line to the log the user reads).
     bool startAudio() {
         char* preferred = nullptr;
         std::string first;
@@ -79,19 +81,55 @@ struct MidiOutSynth::Fluid {
         }
         audio = new_fluid_audio_driver(settings, synth);
         for (const char* name : {"pulseaudio", "pipewire"}) {
-            if (audio || first == name) continue;
+            if (audio || first == name || !hasAudioDriver(name)) continue;
             if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
             audio = new_fluid_audio_driver(settings, synth);
         }
         return audio != nullptr;
     }
+
+    bool hasAudioDriver(const std::string& name) const {
+        struct Search {
+            const std::string* name;
+            bool found;
+        } search{&name, false};
+        fluid_settings_foreach_option(settings, "audio.driver", &search,
+                                      [](void* data, const char*, const char* option) {
+                                          auto* s = static_cast<Search*>(data);
+                                          if (option && *s->name == option) s->found = true;
+                                      });
+        return search.found;
+    }
 };
+
+namespace {
+
+// Loads the first soundfont of `paths` that is one; *tried gets each path
+// passed over and why.
+bool loadSoundfont(fluid_synth_t* synth, const std::vector<std::string>& paths, std::string* tried) {
+    for (const std::string& path : paths) {
+        std::error_code ec;
+        const char* reason = nullptr;
+        if (!std::filesystem::is_regular_file(path, ec))
+            reason = "not found";
+        else if (!looksLikeSoundfont(path))
+            reason = "not a soundfont";
+        else if (fluid_synth_sfload(synth, path.c_str(), 1) == FLUID_FAILED)
+            reason = "could not be read";
+        if (!reason) return true;
+        if (!tried->empty()) *tried += "; ";
+        *tried += path + " (" + reason + ")";
+    }
+    return false;
+}
+
+}  // namespace
 
 MidiOutSynth::MidiOutSynth(std::unique_ptr<Fluid> fluid) : fluid_(std::move(fluid)) {}
 
 MidiOutSynth::~MidiOutSynth() = default;
 
-std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::string& soundfontPath, Output output,
+std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::vector<std::string>& soundfonts, Output output,
                                                  int* result, std::string* detail) {
     installLog();
     takeLog();
@@ -101,19 +139,19 @@ std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::string& soundfontPat
         *detail = said.empty() ? text : text + " (" + said + ")";
         return nullptr;
     };
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(soundfontPath, ec))
-        return fail(MidiOutDriver::NoSoundfont, "No soundfont at " + soundfontPath + ".");
-    if (!looksLikeSoundfont(soundfontPath))
-        return fail(MidiOutDriver::NoSoundfont, soundfontPath + " is not a soundfont.");
-
     auto fluid = std::make_unique<Fluid>();
     fluid->settings = new_fluid_settings();
     if (!fluid->settings) return fail(MidiOutDriver::DriverFailed, "Out of memory.");
+    // The user-interface thread sends every event; FluidSynth's audio thread
+    // renders them: its thread-safe API keeps the two apart.
+    fluid_settings_setint(fluid->settings, "synth.threadsafe-api", 1);
+    fluid_settings_setnum(fluid->settings, "synth.gain", kGain);
     fluid->synth = new_fluid_synth(fluid->settings);
     if (!fluid->synth) return fail(MidiOutDriver::DriverFailed, "The synthesizer could not be created.");
-    if (fluid_synth_sfload(fluid->synth, soundfontPath.c_str(), 1) == FLUID_FAILED)
-        return fail(MidiOutDriver::NoSoundfont, "The soundfont " + soundfontPath + " could not be read.");
+    std::string tried;
+    if (!loadSoundfont(fluid->synth, soundfonts, &tried))
+        return fail(MidiOutDriver::NoSoundfont,
+                    "No General MIDI soundfont could be loaded. Tried: " + (tried.empty() ? "no path" : tried) + ".");
     if (output == Output::Live && !fluid->startAudio())
         return fail(MidiOutDriver::NoAudioOutput, "No sound output could be opened.");
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "MidiOutPort.h"
 
@@ -12,10 +13,14 @@ class MidiOutSynth : public MidiOutPort {
 public:
     enum class Output { Live, Offline };
 
-    // Opens the synthesizer with the soundfont at soundfontPath. On failure
-    // gives nullptr, *result a MidiOutDriver result code and *detail what the
-    // synthesizer said about it.
-    static std::unique_ptr<MidiOutSynth> Open(const std::string& soundfontPath, Output output,
+    // The synthesizer's output level: a six-string strum at full velocity
+    // peaks near -7 dBFS with Debian's General MIDI soundfont.
+    static constexpr double kGain = 0.5;
+
+    // Opens the synthesizer with the first of `soundfonts` that loads. On
+    // failure gives nullptr, *result a MidiOutDriver result code and *detail
+    // what went wrong, naming every soundfont tried.
+    static std::unique_ptr<MidiOutSynth> Open(const std::vector<std::string>& soundfonts, Output output,
                                               int* result, std::string* detail);
     ~MidiOutSynth() override;
 

@@ -3,10 +3,19 @@
 #include "MidiOutSequencerPort.h"
 #include "MidiOutSynth.h"
 
-const char* const MidiOutSystem::kDefaultSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
+const std::vector<std::string>& MidiOutSystem::DefaultSoundfonts() {
+    static const std::vector<std::string> paths = {
+        "/usr/share/sounds/sf2/default-GM.sf2",
+        "/usr/share/soundfonts/default.sf2",
+        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+        "/usr/share/soundfonts/FluidR3_GM.sf2",
+    };
+    return paths;
+}
+
 const char* const MidiOutSystem::kSynthName = "Built-in Synthesizer";
 
-MidiOutSystem::MidiOutSystem(std::string soundfontPath) : soundfont_(std::move(soundfontPath)) {}
+MidiOutSystem::MidiOutSystem(std::vector<std::string> soundfonts) : soundfonts_(std::move(soundfonts)) {}
 
 int MidiOutSystem::DeviceCount() { return MidiOutSequencerPort::PortCount(); }
 
@@ -22,7 +31,7 @@ int MidiOutSystem::Open(int deviceId, std::unique_ptr<MidiOutPort>* port) {
     int result = DriverFailed;
     lastDetail_.clear();
     if (deviceId == kMapper)
-        *port = MidiOutSynth::Open(soundfont_, MidiOutSynth::Output::Live, &result, &lastDetail_);
+        *port = MidiOutSynth::Open(soundfonts_, MidiOutSynth::Output::Live, &result, &lastDetail_);
     else
         *port = MidiOutSequencerPort::Open(deviceId, &result, &lastDetail_);
     lastResult_ = result;

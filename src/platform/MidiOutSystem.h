@@ -3,15 +3,19 @@
 // synthesizer, devices 0..n-1 are the ALSA sequencer's output ports.
 
 #include <string>
+#include <vector>
 
 #include "MidiOutDriver.h"
 
 class MidiOutSystem : public MidiOutDriver {
 public:
-    static const char* const kDefaultSoundfont;  // Debian's General MIDI soundfont link
-    static const char* const kSynthName;         // the mapper's entry in the device list
+    // Where the built-in synthesizer looks for a General MIDI soundfont, in
+    // order: Debian's link (which the user can point at a larger soundfont),
+    // then the places other distributions use.
+    static const std::vector<std::string>& DefaultSoundfonts();
+    static const char* const kSynthName;  // the mapper's entry in the device list
 
-    explicit MidiOutSystem(std::string soundfontPath = kDefaultSoundfont);
+    explicit MidiOutSystem(std::vector<std::string> soundfonts = DefaultSoundfonts());
 
     int DeviceCount() override;
     int DeviceName(int deviceId, std::string* name) override;
@@ -19,7 +23,7 @@ public:
     std::string ErrorText(int result) const override;
 
 private:
-    std::string soundfont_;
+    std::vector<std::string> soundfonts_;
     int lastResult_ = Ok;
     std::string lastDetail_;
 };

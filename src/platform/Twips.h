@@ -16,6 +16,7 @@ inline double FromPixels(double pixels) { return pixels * kPerPixel; }
 inline QRect Rect(int left, int top, int width, int height) {
     return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
 }
+inline QRect Rect(const QRect& twips) { return Rect(twips.x(), twips.y(), twips.width(), twips.height()); }
 inline QSize Size(int width, int height) { return QSize(ToPixels(width), ToPixels(height)); }
 
 }  // namespace Twips

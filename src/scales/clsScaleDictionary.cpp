@@ -3,21 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string_view>
 
+#include "KeyNames.h"
+
 namespace {
 
-// Fret of each root spelling on the low E string, in the order they are tried.
-struct KeyFretName {
-    std::string_view Name;
-    int16_t Fret;
-};
-constexpr KeyFretName KeyFrets[] = {
-    {"C", 8},   {"C#", 9},  {"Db", 9},  {"D", 10}, {"D#", 11}, {"Eb", 11},
-    {"E", 0},   {"F", 1},   {"F#", 2},  {"Gb", 2}, {"G", 3},    {"G#", 4},
-    {"Ab", 4},  {"A", 5},   {"A#", 6},  {"Bb", 6}, {"B", 7},
-};
+// The pitch class of the open low E string: a key's fret on that string is
+// its distance above E ("E" 0, "F" 1, ... "C" 8, ... "D#" or "Eb" 11).
+constexpr int16_t LowEKeyCode = 4;
 
 // A position: shape n at start fret s; shape 0 is a position without fingering.
 struct Cell {
@@ -122,12 +118,8 @@ std::string clsScaleDictionary::ScaleCode(const std::string& scaleName, const st
     if (Notes.empty()) return "";
 
     const std::string_view root = std::string_view(Notes).substr(0, Notes.find('-'));
-    for (const KeyFretName& key : KeyFrets) {
-        if (key.Name == root) {
-            KeyFret = key.Fret;
-            break;
-        }
-    }
+    if (const std::optional<int16_t> keyCode = KeyNames::FindKeyCode(root))
+        KeyFret = static_cast<int16_t>((*keyCode - LowEKeyCode + 12) % 12);
 
     // One less than the number of names; a list too long for 16 bits keeps the
     // largest count whose loop below still fits.

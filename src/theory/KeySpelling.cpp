@@ -1,24 +1,14 @@
 #include "KeySpelling.h"
 
+#include <array>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "ChordExtensionTable.h"
+#include "KeyNames.h"
 #include "SplitText.h"
 
 namespace {
-
-struct KeyName {
-    std::string_view Name;
-    int16_t Code;
-};
-
-constexpr std::array<KeyName, 17> kKeyNames = {{
-    {"C", 0},  {"C#", 1}, {"Db", 1},  {"D", 2},  {"D#", 3},  {"Eb", 3},
-    {"E", 4},  {"F", 5},  {"F#", 6},  {"Gb", 6}, {"G", 7},   {"G#", 8},
-    {"Ab", 8}, {"A", 9},  {"A#", 10}, {"Bb", 10}, {"B", 11},
-}};
 
 constexpr std::array<int, 7> kMajorSteps = {0, 2, 4, 5, 7, 9, 11};
 
@@ -36,16 +26,12 @@ std::optional<int> scalePosition(const std::string& token) {
 
 }  // namespace
 
-int16_t KeyNameToCode(const std::string& key) {
-    for (const KeyName& name : kKeyNames)
-        if (name.Name == key) return name.Code;
-    return 0;
-}
+int16_t KeyNameToCode(const std::string& key) { return KeyNames::FindKeyCode(key).value_or(0); }
 
 KeyScales BuildKeyScales(const std::string& key) {
     KeyScales scales;
     if (key.empty()) return scales;
-    const auto& names = key.find('b') != std::string::npos ? kFlatNames : kSharpNames;
+    const auto& names = key.find('b') != std::string::npos ? KeyNames::kFlatNames : KeyNames::kSharpNames;
     scales.KeyCode = KeyNameToCode(key);
     std::vector<std::string> chromatic;
     for (int i = 0; i < 12; ++i) chromatic.emplace_back(names[static_cast<size_t>((scales.KeyCode + i) % 12)]);

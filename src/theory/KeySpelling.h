@@ -1,14 +1,8 @@
 #pragma once
 // Key names, key codes and the spelling of notes in a key.
 
-#include <array>
 #include <cstdint>
 #include <string>
-
-inline constexpr std::array<const char*, 12> kSharpNames = {
-    "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
-inline constexpr std::array<const char*, 12> kFlatNames = {
-    "C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"};
 
 // Key code 0..11 of one of the 17 key names (exact, case-sensitive); 0 for any other.
 int16_t KeyNameToCode(const std::string& key);

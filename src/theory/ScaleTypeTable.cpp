@@ -86,3 +86,10 @@ const ScaleType* FindScaleType(std::string_view name) {
         if (name == type.Name) return &type;
     return nullptr;
 }
+
+std::vector<std::string_view> ScaleNamesInGroup(int group) {
+    std::vector<std::string_view> names;
+    for (const ScaleType& type : kScaleTypes)
+        if (type.Group == group) names.emplace_back(type.Name);
+    return names;
+}

@@ -4,10 +4,7 @@
 
 #include "SplitText.h"
 
-int16_t SplitCode::VariationCount() {
-    variationCount_ = static_cast<int16_t>(static_cast<int>(elements_.size()) - 1);
-    return variationCount_;
-}
+int16_t SplitCode::VariationCount() const { return static_cast<int16_t>(static_cast<int>(elements_.size()) - 1); }
 
 void SplitCode::SetCode(const std::string& code) { elements_ = SplitText(code, separator_); }
 

@@ -12,7 +12,7 @@ public:
 
     int16_t Variation() const { return variation_; }
     // The highest element index (the number of variations); -1 for an empty code.
-    int16_t VariationCount();
+    int16_t VariationCount() const;
     void SetCode(const std::string& code);
     // Stores `index` as the variation, then returns that element; throws
     // std::out_of_range outside 0..VariationCount.
@@ -22,5 +22,4 @@ private:
     const char* separator_;
     std::vector<std::string> elements_;
     int16_t variation_ = 0;
-    int16_t variationCount_ = 0;
 };

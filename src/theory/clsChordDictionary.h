@@ -2,10 +2,15 @@
 // The chord dictionary: every chord type's fingerings in every key for the
 // four position types. One instance serves one lookup; it keeps no state.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+// The position types by number, the first argument of ChordCode.
+inline constexpr std::array<const char*, 4> kPositionTypeNames = {"Open Chords", "Moveable", "Root 6 Bar Chords",
+                                                                  "Root 5 Bar Chords"};
 
 class clsChordDictionary {
 public:

@@ -1,6 +1,5 @@
 #include "clsReckoner.h"
 
-#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "ChordExtensionTable.h"
 #include "IntervalFormula.h"
 #include "KeySpelling.h"
+#include "Modes.h"
 #include "ScaleTypeTable.h"
 #include "SplitText.h"
 #include "clsChord.h"
@@ -22,9 +22,6 @@ constexpr const char* kSelectKey = "Select a key...";
 constexpr const char* kSelectExtension = "Select an extension...";
 constexpr const char* kSelectScaleType = "Select a scale type...";
 constexpr const char* kClickFrets = "Click frets or enter tab...";
-
-constexpr std::array<const char*, 4> kPositionNames = {"Open Chords", "Moveable", "Root 6 Bar Chords",
-                                                       "Root 5 Bar Chords"};
 
 constexpr int16_t kLowestNote = 40;
 constexpr int16_t kHighestNote = 88;
@@ -91,7 +88,10 @@ void clsReckoner::SetMode(int32_t Mode) {
         mode_ = Mode;
         Clear();
         AnnounceVariations(0, 0);
+        // A handler that switched to another mode has announced that one in full.
+        if (mode_ != Mode) return;
         listener_->OnMode(Mode, "");
+        if (mode_ != Mode) return;
         UpdateDisplay();
     });
 }
@@ -132,9 +132,9 @@ void clsReckoner::SetVariation(int16_t Variation) {
         // Only a variation the last OnVariation offered: after NoChord or a mode
         // change the holder's old fingerings are not shown again.
         if (Variation < 1 || Variation > announcedCount_) return;
-        if (mode_ == 0 && objChord_ && Variation <= objChord_->VariationCount()) {
+        if (mode_ == Modes::kChordDictionary && objChord_ && Variation <= objChord_->VariationCount()) {
             listener_->OnChord(objChord_->GetChord(Variation));
-        } else if (mode_ == 1 && objScale_ && Variation <= objScale_->VariationCount()) {
+        } else if (mode_ == Modes::kScaleDictionary && objScale_ && Variation <= objScale_->VariationCount()) {
             listener_->OnScale(objScale_->GetScale(Variation), description_);
         }
     });
@@ -142,13 +142,14 @@ void clsReckoner::SetVariation(int16_t Variation) {
 
 void clsReckoner::SetType(int16_t TypeCode) {
     guarded([&] {
-        if (mode_ == 0) {
+        if (mode_ == Modes::kChordDictionary) {
             typeCode_ = TypeCode;
             ShowChord();
-        } else if (mode_ == 1) {
+        } else if (mode_ == Modes::kScaleDictionary) {
             ClearExtension();
             UpdateDisplay();
-            listener_->OnScaleType(TypeCode);
+            // The group is relayed only while a handler has left the engine in scale mode.
+            if (mode_ == Modes::kScaleDictionary) listener_->OnScaleType(TypeCode);
         }
     });
 }
@@ -187,20 +188,36 @@ void clsReckoner::SetExtension(const std::string& Ext) {
     });
 }
 
-std::string clsReckoner::GetNotes() const { return ::GetNotes(formula_, chromaticScale_, mode_ == 1); }
+std::string clsReckoner::GetNotes() const {
+    return ::GetNotes(formula_, chromaticScale_, mode_ == Modes::kScaleDictionary);
+}
 
-void clsReckoner::AnnounceVariations(int16_t count, int16_t variation) {
+uint32_t clsReckoner::AnnounceVariations(int16_t count, int16_t variation) {
     announcedCount_ = count;
+    const uint32_t announcement = ++announcements_;
     listener_->OnVariation(count, variation);
+    return announcement;
+}
+
+bool clsReckoner::StillShowing(uint32_t announcement, int32_t mode) const {
+    return announcements_ == announcement && mode_ == mode && !key_.empty() && !extName_.empty();
+}
+
+bool clsReckoner::OfferedVariation(int16_t holderCount) const {
+    return variation_ >= 1 && variation_ <= announcedCount_ && variation_ <= holderCount;
 }
 
 void clsReckoner::UpdateDisplay() {
-    if (mode_ != 0 && mode_ != 1) return;
+    const int32_t mode = mode_;
+    if (mode != Modes::kChordDictionary && mode != Modes::kScaleDictionary) return;
+    const bool chords = mode == Modes::kChordDictionary;
     std::string line3 = key_.empty() ? kSelectKey : "";
-    if (line3.empty() && extName_.empty()) line3 = mode_ == 0 ? kSelectExtension : kSelectScaleType;
+    if (line3.empty() && extName_.empty()) line3 = chords ? kSelectExtension : kSelectScaleType;
     if (line3.empty()) line3 = GetNotes();
-    listener_->OnDisplay(key_ + " " + extName_, mode_ == 0 ? formula_ : construction_, line3);
-    if (mode_ == 0)
+    listener_->OnDisplay(key_ + " " + extName_, chords ? formula_ : construction_, line3);
+    // A handler that switched the mode has shown that mode's state itself.
+    if (mode_ != mode) return;
+    if (chords)
         ShowChord();
     else
         ShowScale();
@@ -221,10 +238,10 @@ void clsReckoner::ShowChord() {
         }
     }
     // The notice names the position type the user is looking at.
-    if (typeCode_ >= 0 && typeCode_ < static_cast<int16_t>(kPositionNames.size()))
-        positionName_ = kPositionNames[static_cast<size_t>(typeCode_)];
+    if (typeCode_ >= 0 && typeCode_ < static_cast<int16_t>(kPositionTypeNames.size()))
+        positionName_ = kPositionTypeNames[static_cast<size_t>(typeCode_)];
     else if (positionName_.empty())
-        positionName_ = kPositionNames[0];
+        positionName_ = kPositionTypeNames[0];
 
     if (!code.empty()) {
         auto chord = std::make_unique<clsChord>();
@@ -234,16 +251,19 @@ void clsReckoner::ShowChord() {
             objChord_ = std::move(chord);
             variationCount_ = count;
             if (variation_ < 1 || variation_ > variationCount_) variation_ = 1;
-            const std::string fingering = objChord_->GetChord(variation_);
-            AnnounceVariations(variationCount_, variation_);
-            listener_->OnChord(fingering);
+            const uint32_t announcement = AnnounceVariations(variationCount_, variation_);
+            // A handler may have called back: the fingering is read as things now
+            // stand, and only while the chord just announced is still the one shown.
+            if (StillShowing(announcement, Modes::kChordDictionary) && objChord_ &&
+                OfferedVariation(objChord_->VariationCount()))
+                listener_->OnChord(objChord_->GetChord(variation_));
             return;
         }
     }
     variation_ = 0;
     variationCount_ = 0;
-    AnnounceVariations(0, 0);
-    listener_->NoChord("In " + positionName_);
+    const uint32_t announcement = AnnounceVariations(0, 0);
+    if (StillShowing(announcement, Modes::kChordDictionary)) listener_->NoChord("In " + positionName_);
 }
 
 void clsReckoner::ShowScale() {
@@ -265,14 +285,19 @@ void clsReckoner::ShowScale() {
         variationCount_ = objScale_->VariationCount();
     }
     if (variation_ < 1 || variation_ > variationCount_) variation_ = 1;
-    const std::string position = objScale_->GetScale(variation_);
-    AnnounceVariations(variationCount_, variation_);
-    listener_->OnScale(position, description_);
+    const uint32_t announcement = AnnounceVariations(variationCount_, variation_);
+    // As for chords: only the position of the scale still shown, read after the handler.
+    if (StillShowing(announcement, Modes::kScaleDictionary) && objScale_ &&
+        OfferedVariation(objScale_->VariationCount()))
+        listener_->OnScale(objScale_->GetScale(variation_), description_);
 }
 
 void clsReckoner::ChordGenerator(const std::string& Notes) {
     guarded([&] {
+        // A handler that starts the generator again ends this run: its list replaces ours.
+        const uint32_t run = ++generatorRuns_;
         listener_->ClearMatches();
+        if (generatorRuns_ != run) return;
         const std::vector<int16_t> notes = fretboardNotes(Notes);
         if (notes.size() < 3) {
             listener_->OnDisplay("", "", kClickFrets);
@@ -297,30 +322,37 @@ void clsReckoner::ChordGenerator(const std::string& Notes) {
             const std::string formula = IntervalsToFormula(list);
             const int16_t code = FormulaToExtCode(formula);
             if (code < kNoExtension) {
-                AddGeneratedMatch(notes[i], code, formula, matchCount);
+                if (!AddGeneratedMatch(notes[i], code, formula, matchCount, run)) return;
             } else {
                 // The slot cycle cannot write "6", "bb7" or "#9": name every
                 // extension whose notes are exactly the played pitch classes.
                 for (int16_t ext = 0; ext < kExtensionCount; ++ext)
-                    if (ExtensionPitchClasses(ext) == pitchClasses)
-                        AddGeneratedMatch(notes[i], ext, kChordExtensions[static_cast<size_t>(ext)].Formula,
-                                          matchCount);
+                    if (ExtensionPitchClasses(ext) == pitchClasses &&
+                        !AddGeneratedMatch(notes[i], ext, kChordExtensions[static_cast<size_t>(ext)].Formula,
+                                           matchCount, run))
+                        return;
             }
 
             if (matchCount > 0)
                 listener_->OnDisplay(key_ + " " + extName_, formula_, std::to_string(matchCount));
             else
                 listener_->OnDisplay("", "", kClickFrets);
+            if (generatorRuns_ != run) return;
         }
     });
 }
 
-void clsReckoner::AddGeneratedMatch(int16_t rootNote, int16_t extCode, const std::string& formula,
-                                    int& matchCount) {
+bool clsReckoner::AddGeneratedMatch(int16_t rootNote, int16_t extCode, const std::string& formula,
+                                    int& matchCount, uint32_t run) {
     // A black key is named by its sharp: the part before the comma.
-    const std::string name = modFunctions::GetNoteName(rootNote).value_or("");
-    SetKey(name.substr(0, name.find(',')));
+    const std::string fullName = modFunctions::GetNoteName(rootNote).value_or("");
+    const std::string name = fullName.substr(0, fullName.find(','));
+    const char* extName = kChordExtensions[static_cast<size_t>(extCode)].Name;
+    SetKey(name);
     SetExtension(extCode);
-    listener_->AddMatch(key_, extName_ + " (" + formula + ")");
+    if (generatorRuns_ != run) return false;
+    // The match is named from what was found, whatever a handler did to the engine meanwhile.
+    listener_->AddMatch(name, std::string(extName) + " (" + formula + ")");
     ++matchCount;
+    return generatorRuns_ == run;
 }

@@ -3,6 +3,9 @@
 // extension or scale type and variation; looks chords and scales up in a fresh
 // dictionary for every lookup, keeps only the result, and answers every call
 // by raising its events (ReckonerListener) inside that call. It never throws.
+// Handlers may call back into the engine: every event raised after a handler
+// has run still describes the engine's state as it then is, and a sequence
+// that a handler has overtaken (a new mode, chord or scale announced) stops.
 
 #include <cstdint>
 #include <memory>
@@ -23,8 +26,8 @@ public:
     // The receiver of the events; null drops them.
     void SetListener(ReckonerListener* listener);
 
-    // 0 chord dictionary, 1 scale dictionary, 2 chart play, 3 chord generator,
-    // 4 chart manager. Setting it clears key and extension and refreshes.
+    // One of Modes (0 chord dictionary .. 4 chart manager). Setting it clears
+    // key and extension and refreshes.
     int32_t Mode() const { return mode_; }
     void SetMode(int32_t Mode);
     // The chord position type 0..3.
@@ -58,8 +61,16 @@ private:
     void ShowChord();
     void ShowScale();
     std::string GetNotes() const;
-    void AnnounceVariations(int16_t count, int16_t variation);
-    void AddGeneratedMatch(int16_t rootNote, int16_t extCode, const std::string& formula, int& matchCount);
+    // Raises OnVariation; gives the number of that announcement.
+    uint32_t AnnounceVariations(int16_t count, int16_t variation);
+    // No handler has announced anything since `announcement`, and the engine
+    // still shows a key and an extension in `mode`.
+    bool StillShowing(uint32_t announcement, int32_t mode) const;
+    // The variation is one the last OnVariation offered and the holder has.
+    bool OfferedVariation(int16_t holderCount) const;
+    // False once a handler has started another generator run.
+    bool AddGeneratedMatch(int16_t rootNote, int16_t extCode, const std::string& formula, int& matchCount,
+                           uint32_t run);
 
     ReckonerListener* listener_;
 
@@ -79,6 +90,8 @@ private:
     int32_t mode_ = 0;
     // The count of the last OnVariation: only those variations are shown on request.
     int16_t announcedCount_ = 0;
+    uint32_t announcements_ = 0;  // OnVariation events raised so far
+    uint32_t generatorRuns_ = 0;
     std::unique_ptr<clsChord> objChord_;
     std::unique_ptr<clsScale> objScale_;
 };

@@ -1,15 +1,12 @@
 #include "modFunctions.h"
 
-#include <array>
+#include "KeyNames.h"
 
 namespace modFunctions {
 namespace {
 
 constexpr int16_t kLowestNote = 40;   // open low E
 constexpr int16_t kHighestNote = 88;  // high e, fret 24
-
-const std::array<const char*, 12> kNoteNames = {
-    "C", "C#,Db", "D", "D#,Eb", "E", "F", "F#,Gb", "G", "G#,Ab", "A", "A#,Bb", "B"};
 
 bool onFretboard(int16_t note) { return note >= kLowestNote && note <= kHighestNote; }
 
@@ -24,7 +21,11 @@ int16_t NoteToKeyCode(int16_t note) {
 
 std::optional<std::string> GetNoteName(int16_t note) {
     if (!onFretboard(note)) return std::nullopt;
-    return std::string(kNoteNames[static_cast<size_t>(note % 12)]);
+    // A black key carries both spellings, sharp first: "F#,Gb".
+    const auto pitchClass = static_cast<size_t>(note % 12);
+    const std::string sharp = KeyNames::kSharpNames[pitchClass];
+    const std::string flat = KeyNames::kFlatNames[pitchClass];
+    return sharp == flat ? sharp : sharp + "," + flat;
 }
 
 std::string GetRootName(const std::string& name) {

@@ -69,25 +69,18 @@ protected:
         ASSERT_TRUE(dataDir.isValid());
         AppPaths::SetAppFolder(dataDir.path());
         recorder.SetDevices(true, {"Port A"});
-        MIDI_OUT::SetDriver(&recorder);
-        MIDI_OUT::SetErrorPresenter([this](const QString& title, const QString& text) {
-            midiErrors.push_back(title + QLatin1Char('|') + text);
-        });
         // The fastest tempo keeps playback short.
         SetSetting(QStringLiteral("Tempo"), QStringLiteral("9"));
     }
 
     void TearDown() override {
         modMain::Shutdown();
-        MIDI_OUT::CloseDevice();
-        MIDI_OUT::SetDriver(nullptr);
-        MIDI_OUT::SetErrorPresenter(nullptr);
         ClearSettings();
     }
 
     // Starts the main window as the program does and waits for its MIDI output.
     frmMain& Start() {
-        modMain::ShowMainWindow();
+        modMain::ShowMainWindow(&recorder);
         frmMain* main = modMain::gMain();
         EXPECT_TRUE(WaitFor([main] { return main->MidiOutputOpened(); }));
         QApplication::processEvents();
@@ -107,7 +100,6 @@ protected:
     QTemporaryDir dataDir;
     RecordingPrompter prompter;
     MidiOutRecorder recorder;
-    std::vector<QString> midiErrors;
 };
 
 }  // namespace apptest

@@ -73,9 +73,10 @@ TEST_F(ChordGenInputTest, ClicksDoNothingInOtherModes) {
     frmMain& main = Start();
     for (QAction* mode : {main.mnuChords(), main.mnuScales(), main.mnuChartPlay(), main.mnuChartMan()}) {
         mode->trigger();
+        const QString shown = main.Neck()->ChordCode();
         QTest::mouseClick(main.Neck(), Qt::LeftButton, {}, QPoint(22, 33));
         QTest::mouseClick(main.Neck(), Qt::LeftButton, {}, QPoint(66, 170));
-        EXPECT_EQ(main.Neck()->ChordCode(), QString());
+        EXPECT_EQ(main.Neck()->ChordCode(), shown);
     }
     EXPECT_TRUE(prompter.Messages().empty());
 }

@@ -102,6 +102,7 @@ TEST_F(StartupTest, BadSettingsStartWithSafeValuesAndStayText) {
     for (const BadSetting& bad : kBadSettings) {
         SCOPED_TRACE(bad.key);
         ClearSettings();
+        QDir(ChartFile::ChartFolder()).removeRecursively();  // every row a first run
         SetSetting(QLatin1String(bad.key), QLatin1String(bad.value));
         recorder.Clear();
         frmMain& main = Start();

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "NeckTestSupport.h"
+#include "TwipsCanvas.h"
 
 namespace {
 
@@ -30,6 +31,23 @@ class NeckPixels : public ::testing::Test {
 protected:
     void SetUp() override { SetNumberSettings(true, true); }
 };
+
+// Finger digits and string numbers are printed bold: their strokes must be
+// visibly thicker than those of the same digit printed regular.
+TEST(TwipsCanvasText, BoldDigitsHaveClearlyMoreInk) {
+    for (const char* digit : {"1", "2", "3", "4", "5", "6"}) {
+        int ink[2] = {0, 0};
+        for (bool bold : {false, true}) {
+            TwipsCanvas canvas(600, 600);
+            canvas.SetFontBold(bold);
+            canvas.PrintAt(150, 150, QString::fromLatin1(digit));
+            const QImage& image = canvas.Image();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) ink[bold] += 255 - qGray(image.pixel(x, y));
+        }
+        EXPECT_GT(ink[1], ink[0] * 13 / 10) << digit << ": bold " << ink[1] << ", regular " << ink[0];
+    }
+}
 
 TEST_F(NeckPixels, EmptyNeckHasStringsNutWiresAndInlays) {
     ctlNeck neck;

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QTest>
+#include <algorithm>
 
 #include "QtPrinters.h"
 #include "SelectorButton.h"
@@ -262,6 +263,31 @@ TEST(ctlPosition, VariationButtons) {
     log.events.clear();
     p.click(p.control->Button(0));
     EXPECT_TRUE(log.events.isEmpty());
+}
+
+// The ink of a button's caption as grabbed: how much darker than the button
+// face its pixels are, inside the frame.
+int CaptionInk(QPushButton* button) {
+    const QImage image = button->grab().toImage();
+    const int face = qGray(button->palette().color(QPalette::Button).rgb());
+    int ink = 0;
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) ink += std::max(0, face - qGray(image.pixel(x, y)));
+    return ink;
+}
+
+// Bold must read as bold: the selected variation's digit is drawn with
+// clearly thicker strokes than the same digit unselected.
+TEST(ctlPosition, TheSelectedVariationsDigitHasClearlyMoreInk) {
+    Shown<ctlPosition> p;
+    p.control->SetVariationCount(7);
+    for (int i = 0; i < 7; ++i) {
+        p.control->SetVariation(0);
+        const int regular = CaptionInk(p.control->Button(i));
+        p.control->SetVariation(static_cast<int16_t>(i + 1));
+        const int bold = CaptionInk(p.control->Button(i));
+        EXPECT_GT(bold, regular * 13 / 10) << "variation " << i + 1 << ": " << bold << " against " << regular;
+    }
 }
 
 TEST(ctlPosition, CountsAndVariationsAboveSevenDoNotFail) {

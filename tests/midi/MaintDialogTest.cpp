@@ -16,7 +16,7 @@ namespace {
 
 class MaintDialogTest : public MidiFixture {
 protected:
-    frmMaint form;
+    frmMaint form{&out};
 };
 
 TEST_F(MaintDialogTest, DeviceListOpensOnTheStoredPositionAndOkRaisesTheDevice) {
@@ -29,7 +29,7 @@ TEST_F(MaintDialogTest, DeviceListOpensOnTheStoredPositionAndOkRaisesTheDevice) 
     EXPECT_EQ(form.ListMode(), 0);
     EXPECT_EQ(form.lblCaption()->text(), QStringLiteral(" Device List:"));
     EXPECT_EQ(form.lst()->count(), 3);
-    EXPECT_TRUE(MIDI_OUT::IsOpen());
+    EXPECT_TRUE(out.IsOpen());
 
     QSignalSpy saved(&form, &frmMaint::SaveDevice);
     QSignalSpy unloaded(&form, &frmMaint::OnUnload);

@@ -1,9 +1,10 @@
-// The output procedures: packing, the message sequences of the commands, the
-// device list, and opening and closing through a recording driver.
+// The MIDI output: packing, the message sequences of the commands, the device
+// list, opening and closing through a recording driver, and its shutdown.
 
+#include <QCoreApplication>
 #include <QListWidget>
+#include <QTimer>
 
-#include "MIDI_CMD.h"
 #include "MidiOutSystem.h"
 #include "MidiTestSupport.h"
 
@@ -22,7 +23,7 @@ TEST_F(MidiOutTest, PacksStatusAndDataBytes) {
 }
 
 TEST_F(MidiOutTest, AllNotesOffSendsBothControllersOnEveryChannelInOrder) {
-    MIDI_CMD::AllNotesOff();
+    out.AllNotesOff();
     const std::vector<uint32_t> values = recorder.Values();
     ASSERT_EQ(values.size(), 32u);
     EXPECT_EQ(values[0], 0x0078B0u);
@@ -33,17 +34,17 @@ TEST_F(MidiOutTest, AllNotesOffSendsBothControllersOnEveryChannelInOrder) {
 }
 
 TEST_F(MidiOutTest, SetInstrumentSendsBankSelectThenProgramChange) {
-    MIDI_OUT::SetInstrument(0, 0, 25);
+    out.SetInstrument(0, 0, 25);
     EXPECT_EQ(recorder.Values(), (std::vector<uint32_t>{0x0000B0, 0x0019C0}));
     recorder.Clear();
-    MIDI_OUT::SetInstrument(3, 1, 127);
+    out.SetInstrument(3, 1, 127);
     EXPECT_EQ(recorder.Values(), (std::vector<uint32_t>{0x0100B3, 0x007FC3}));
 }
 
 TEST_F(MidiOutTest, DeviceListHasTheMapperFirstThenEachDeviceWithItsNumber) {
     QListWidget list;
     list.addItem(QStringLiteral("stale"));
-    MIDI_OUT::LoadDeviceList(list);
+    out.LoadDeviceList(list);
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.item(0)->text(), QStringLiteral("Recorder"));
     EXPECT_EQ(list.item(0)->data(Qt::UserRole).toInt(), -1);
@@ -52,74 +53,92 @@ TEST_F(MidiOutTest, DeviceListHasTheMapperFirstThenEachDeviceWithItsNumber) {
     EXPECT_EQ(list.item(2)->data(Qt::UserRole).toInt(), 1);
 
     recorder.SetDevices(false, {});
-    MIDI_OUT::LoadDeviceList(list);
+    out.LoadDeviceList(list);
     EXPECT_EQ(list.count(), 0);
 }
 
 TEST_F(MidiOutTest, OpeningClosesTheOutputOpenedBefore) {
     const int opened = recorder.OpenCount();
     const int closed = recorder.CloseCount();
-    EXPECT_TRUE(MIDI_OUT::OpenDevice(1));
+    EXPECT_TRUE(out.OpenDevice(1));
     int device = -2;
     EXPECT_TRUE(recorder.IsOpen(&device));
     EXPECT_EQ(device, 1);
     EXPECT_EQ(recorder.OpenCount(), opened + 1);
     EXPECT_EQ(recorder.CloseCount(), closed + 1);
 
-    MIDI_OUT::CloseDevice();
-    MIDI_OUT::CloseDevice();
+    out.CloseDevice();
+    out.CloseDevice();
     EXPECT_EQ(recorder.CloseCount(), closed + 2);
-    EXPECT_FALSE(MIDI_OUT::IsOpen());
-    MIDI_OUT::SendShortMsg(0x90, 60, 127);  // nothing open: silently nowhere
+    EXPECT_FALSE(out.IsOpen());
+    out.SendShortMsg(0x90, 60, 127);  // nothing open: silently nowhere
     EXPECT_TRUE(recorder.Values().empty());
-    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(Errors().empty());
 }
 
 TEST_F(MidiOutTest, AFailedOpenShowsTheDeviceErrorAndLeavesNothingOpen) {
     recorder.SetOpenResult(0, MidiOutDriver::PortBusy);
-    EXPECT_FALSE(MIDI_OUT::OpenDevice(0));
-    EXPECT_FALSE(MIDI_OUT::IsOpen());
-    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(out.OpenDevice(0));
+    EXPECT_FALSE(out.IsOpen());
+    ASSERT_EQ(Errors().size(), 1u);
     const QString expected = QStringLiteral(
         "MIDI Device Error|\r\nMIDI Device in use. Check your MIDI devices and make sure they are \r\n"
         "working correctly and\\or are not already in use, then re-start the application.\r\n\r\n");
-    EXPECT_TRUE(errors[0].startsWith(expected)) << errors[0].toStdString();
-    EXPECT_TRUE(errors[0].contains(QStringLiteral("in use by another program"))) << errors[0].toStdString();
+    EXPECT_TRUE(Errors()[0].startsWith(expected)) << Errors()[0].toStdString();
+    EXPECT_TRUE(Errors()[0].contains(QStringLiteral("in use by another program"))) << Errors()[0].toStdString();
+    EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Exclamation);
+    EXPECT_EQ(prompter.Messages()[0].buttons, Prompter::Buttons::Ok);
 
-    EXPECT_FALSE(MIDI_OUT::OpenDevice(7));  // no such device
-    EXPECT_EQ(errors.size(), 2u);
+    EXPECT_FALSE(out.OpenDevice(7));  // no such device
+    EXPECT_EQ(Errors().size(), 2u);
+}
+
+// The output is closed however the program ends: by its owner, when the
+// application quits (before statics go), or when it is destroyed.
+TEST_F(MidiOutTest, TheOutputClosesWhenTheApplicationQuitsAndWhenDestroyed) {
+    ASSERT_TRUE(out.IsOpen());
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    QCoreApplication::exec();
+    EXPECT_FALSE(out.IsOpen());
+    EXPECT_FALSE(recorder.IsOpen());
+
+    {
+        MIDI_OUT second(recorder);
+        ASSERT_TRUE(second.OpenDevice(0));
+        EXPECT_TRUE(recorder.IsOpen());
+    }
+    EXPECT_FALSE(recorder.IsOpen());
+    EXPECT_TRUE(Errors().empty());
 }
 
 // The system's devices: the built-in synthesizer is always listed first; a
 // missing soundfont is a reason the user can act on.
 TEST_F(MidiOutTest, BuiltInSynthesizerIsTheMapperAndAMissingSoundfontIsReported) {
-    MidiOutSystem system("/nonexistent/none.sf2");
-    MIDI_OUT::SetDriver(&system);
+    MidiOutSystem system({"/nonexistent/none.sf2"});
+    MIDI_OUT synthOut(system);
     QListWidget list;
-    MIDI_OUT::LoadDeviceList(list);
+    synthOut.LoadDeviceList(list);
     ASSERT_GE(list.count(), 1);
     EXPECT_EQ(list.item(0)->text(), QString::fromLatin1(MidiOutSystem::kSynthName));
     EXPECT_EQ(list.item(0)->data(Qt::UserRole).toInt(), -1);
 
-    EXPECT_FALSE(MIDI_OUT::OpenDevice(-1));
-    EXPECT_FALSE(MIDI_OUT::IsOpen());
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_TRUE(errors[0].contains(QStringLiteral("soundfont"))) << errors[0].toStdString();
-    EXPECT_TRUE(errors[0].contains(QStringLiteral("/nonexistent/none.sf2"))) << errors[0].toStdString();
-    MIDI_OUT::SendShortMsg(0x90, 60, 127);  // playback goes on, silently
-    MIDI_OUT::SetDriver(&recorder);
+    EXPECT_FALSE(synthOut.OpenDevice(-1));
+    EXPECT_FALSE(synthOut.IsOpen());
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(Errors()[0].contains(QStringLiteral("soundfont"))) << Errors()[0].toStdString();
+    EXPECT_TRUE(Errors()[0].contains(QStringLiteral("/nonexistent/none.sf2"))) << Errors()[0].toStdString();
+    synthOut.SendShortMsg(0x90, 60, 127);  // playback goes on, silently
 }
 
 TEST_F(MidiOutTest, SequencerPortsOpenOrFailWithAReason) {
     MidiOutSystem system;
-    MIDI_OUT::SetDriver(&system);
+    MIDI_OUT systemOut(system);
     const int ports = system.DeviceCount();
     EXPECT_GE(ports, 0);
     // A port number past the last is no device.
-    EXPECT_FALSE(MIDI_OUT::OpenDevice(static_cast<int16_t>(ports)));
-    EXPECT_EQ(errors.size(), 1u);
-    EXPECT_FALSE(MIDI_OUT::IsOpen());
-    MIDI_OUT::SetDriver(&recorder);
+    EXPECT_FALSE(systemOut.OpenDevice(static_cast<int16_t>(ports)));
+    EXPECT_EQ(Errors().size(), 1u);
+    EXPECT_FALSE(systemOut.IsOpen());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
-// Shared fixture pieces for the MIDI tests: a recording output in place of
-// the devices, captured error messages, clean settings, and a readable form
-// of message sequences.
+// Shared fixture pieces for the MIDI tests: an output on a recording device,
+// captured error messages, clean settings, and a readable form of message
+// sequences.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "MIDI_OUT.h"
 #include "MidiOutRecorder.h"
 #include "QtPrinters.h"
+#include "RecordingPrompter.h"
 #include "ctlMIDI.h"
 
 namespace miditest {
@@ -83,10 +84,10 @@ inline std::string Tokens(const std::vector<uint32_t>& values, const std::vector
     return out;
 }
 
-// A panel that notes where each playback step's wait begins.
+// A panel on `out` that notes where each playback step's wait begins.
 class StepPanel : public ctlMIDI {
 public:
-    explicit StepPanel(const MidiOutRecorder& recorder) : recorder_(recorder) {}
+    StepPanel(const MidiOutRecorder& recorder, MIDI_OUT& out) : recorder_(recorder) { SetOutput(&out); }
     std::vector<size_t> marks;
 
 protected:
@@ -96,29 +97,31 @@ private:
     const MidiOutRecorder& recorder_;
 };
 
-// Every test starts with clean settings and the recorder's mapper open.
+// Every test starts with clean settings and an output on the recorder's
+// devices, its mapper open.
 class MidiFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ClearSettings();
         recorder.SetDevices(true, {"Port A", "Port B"});
-        MIDI_OUT::SetDriver(&recorder);
-        MIDI_OUT::SetErrorPresenter([this](const QString& title, const QString& text) {
-            errors.push_back(title + QLatin1Char('|') + text);
-        });
-        MIDI_OUT::OpenDevice(-1);
+        out.OpenDevice(-1);
         recorder.Clear();
     }
     void TearDown() override {
-        MIDI_OUT::CloseDevice();
-        MIDI_OUT::SetDriver(nullptr);
-        MIDI_OUT::SetErrorPresenter(nullptr);
+        out.CloseDevice();
         ClearSettings();
     }
     std::string Recorded(const std::vector<size_t>& marks = {}) const { return Tokens(recorder.Values(), marks); }
+    // The messages shown, each as "title|text".
+    std::vector<QString> Errors() const {
+        std::vector<QString> shown;
+        for (const RecordingPrompter::Call& c : prompter.Messages()) shown.push_back(c.title + QLatin1Char('|') + c.text);
+        return shown;
+    }
 
+    RecordingPrompter prompter;
     MidiOutRecorder recorder;
-    std::vector<QString> errors;
+    MIDI_OUT out{recorder};
 };
 
 }  // namespace miditest

@@ -39,6 +39,10 @@ protected:
     static void Release(ctlButton* button) { QTest::mouseRelease(button->Command1(), Qt::LeftButton); }
 
     ctlMIDI panel;
+    void SetUp() override {
+        MidiFixture::SetUp();
+        panel.SetOutput(&out);
+    }
 };
 
 TEST_F(PanelTest, SettingTheInstrumentSilencesSendsItAndRemembersIt) {
@@ -118,6 +122,29 @@ TEST_F(PanelTest, InitDevFillsTheOwnersListAndSelectsTheFirstEntry) {
     EXPECT_EQ(selected, 0);
 }
 
+TEST_F(PanelTest, WithoutAnOutputNothingIsSentAndNothingFails) {
+    ctlMIDI bare;
+    QListWidget list;
+    list.addItem(QStringLiteral("stale"));
+    bare.InitDev(&list);
+    EXPECT_EQ(list.count(), 0);
+    SetSetting("Strum", QStringLiteral("5"));
+    bare.SetSound(30);
+    bare.PlayChord(QStringLiteral("40~45"));
+    bare.PlayScale(QStringLiteral("40"));
+    EXPECT_EQ(Recorded(), "");
+
+    // An output destroyed before the panel is not used again.
+    {
+        MIDI_OUT gone(recorder);
+        bare.SetOutput(&gone);
+        EXPECT_EQ(bare.Output(), &gone);
+    }
+    EXPECT_EQ(bare.Output(), nullptr);
+    bare.SetSound(31);
+    EXPECT_EQ(Recorded(), "");
+}
+
 TEST_F(PanelTest, DeviceDialogOpensTheConfirmedDeviceWithTheCurrentInstrument) {
     panel.SetSound(30);
     recorder.Clear();
@@ -125,7 +152,7 @@ TEST_F(PanelTest, DeviceDialogOpensTheConfirmedDeviceWithTheCurrentInstrument) {
     QObject::connect(&panel, &ctlMIDI::OnNeckFocus, [&focus] { ++focus; });
     WithDialog(panel.cmdDevices(), [&](frmMaint* form) {
         EXPECT_EQ(form->ListMode(), 0);
-        EXPECT_TRUE(MIDI_OUT::IsOpen());  // the open output stays until OK
+        EXPECT_TRUE(out.IsOpen());  // the open output stays until OK
         form->lst()->setCurrentRow(2);
         form->btnOk()->Command1()->click();
     });

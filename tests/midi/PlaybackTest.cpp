@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <chrono>
 
-#include "MIDI_CMD.h"
 #include "MidiTestSupport.h"
 
 using namespace miditest;
@@ -22,7 +21,7 @@ class PlaybackTest : public MidiFixture {
 protected:
     void SetUp() override {
         MidiFixture::SetUp();
-        panel = std::make_unique<StepPanel>(recorder);
+        panel = std::make_unique<StepPanel>(recorder, out);
         panel->HScroll1()->setValue(9);  // the fastest tempo keeps the tests short
     }
     void TearDown() override {
@@ -108,6 +107,34 @@ TEST_F(PlaybackTest, EmptyListPlaysNothingAndBadElementsAreSkipped) {
     SetSetting("Strum", QStringLiteral("0"));
     panel->PlayChord(QStringLiteral("40~x~200~50"));
     EXPECT_EQ(Played(), "off 40 | | | 50 | | | off");
+}
+
+// Found by fuzzing: a number far outside the MIDI range overflowed when the
+// tuning shift was added. Such an element is skipped like any that is no note.
+TEST_F(PlaybackTest, NumbersFarOutsideTheMidiRangeAreSkippedBeforeTheTuningShift) {
+    SetSetting("Strum", QStringLiteral("0"));
+    const struct {
+        int16_t tune;
+        const char* code;
+        const char* chord;
+        const char* scale;
+    } cases[] = {
+        {5, "2147483647", "off | | | off", "| off off"},
+        {1, "-2147483648", "off | | | off", "| off off"},
+        {5, "40~2147483647~45", "off 42 | | 47 | | | off", "42 | off | off 47 | off | off 42 | off off"},
+        {1, "-2147483648~40~-1", "off | 38 | | | | off", "| off 38 | off | off 38 | off | off off"},
+    };
+    for (const auto& c : cases) {
+        panel->SetTune(c.tune);
+        recorder.Clear();
+        panel->marks.clear();
+        panel->PlayChord(QString::fromLatin1(c.code));
+        EXPECT_EQ(Played(), c.chord) << c.code << " at tune " << c.tune;
+        recorder.Clear();
+        panel->marks.clear();
+        panel->PlayScale(QString::fromLatin1(c.code));
+        EXPECT_EQ(Played(), c.scale) << c.code << " at tune " << c.tune;
+    }
 }
 
 TEST_F(PlaybackTest, ScaleGoesUpThenDownEachNoteAloneForOneStep) {
@@ -267,7 +294,7 @@ TEST_F(PlaybackTest, PanelDestroyedDuringItsWaitUnwindsSafely) {
     raw->PlayChord(QStringLiteral("40~45~50~55"));
     EXPECT_TRUE(watch.isNull());
     EXPECT_EQ(Tokens(recorder.Values()), "off 40 45");
-    panel = std::make_unique<StepPanel>(recorder);
+    panel = std::make_unique<StepPanel>(recorder, out);
 }
 
 TEST_F(PlaybackTest, ApplicationQuittingDuringPlaybackEndsIt) {

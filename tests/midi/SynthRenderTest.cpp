@@ -1,7 +1,7 @@
 // The built-in synthesizer heard offline: a chord strummed by the panel,
 // replayed into the synthesizer without an audio device, holds the pitches of
-// its notes and is silent after all notes off; a missing or broken soundfont
-// is the error path.
+// its notes, sounds at a proper level and is silent after all notes off; the
+// soundfont search and a missing sound output are the error paths.
 
 #include <QFile>
 #include <QScrollBar>
@@ -42,10 +42,12 @@ double Rms(const std::vector<float>& x, size_t from, size_t to) {
 }
 
 // Plays recorded messages into the synthesizer, each step's wait lasting
-// kStepSeconds; gives the left channel and the frame at which each message went in.
+// kStepSeconds; gives the left channel, the frame at which each message went
+// in, and the largest magnitude of either channel.
 struct Replay {
     std::vector<float> left;
     std::vector<size_t> frameOf;
+    float peak = 0.0f;
 };
 
 Replay Render(MidiOutSynth& synth, const std::vector<uint32_t>& values, const std::vector<size_t>& marks,
@@ -57,6 +59,7 @@ Replay Render(MidiOutSynth& synth, const std::vector<uint32_t>& values, const st
         std::vector<float> buffer(static_cast<size_t>(frames) * 2);
         synth.Render(buffer.data(), frames);
         for (int i = 0; i < frames; ++i) r.left.push_back(buffer[static_cast<size_t>(i) * 2]);
+        for (float sample : buffer) r.peak = std::max(r.peak, std::fabs(sample));
     };
     render(leadSeconds);
     size_t mark = 0;
@@ -70,16 +73,42 @@ Replay Render(MidiOutSynth& synth, const std::vector<uint32_t>& values, const st
     return r;
 }
 
+std::unique_ptr<MidiOutSynth> OpenOffline() {
+    int result = -1;
+    std::string detail;
+    auto synth =
+        MidiOutSynth::Open(MidiOutSystem::DefaultSoundfonts(), MidiOutSynth::Output::Offline, &result, &detail);
+    EXPECT_EQ(result, MidiOutDriver::Ok) << detail;
+    return synth;
+}
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name), had_(qEnvironmentVariableIsSet(name)) {
+        old_ = qgetenv(name);
+        qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
 class SynthRenderTest : public MidiFixture {};
 
 TEST_F(SynthRenderTest, StrummedCMajorHoldsItsPitchesAndIsSilentAfterAllNotesOff) {
-    int result = -1;
-    std::string detail;
-    auto synth = MidiOutSynth::Open(MidiOutSystem::kDefaultSoundfont, MidiOutSynth::Output::Offline, &result, &detail);
-    ASSERT_NE(synth, nullptr) << detail;
-    EXPECT_EQ(result, MidiOutDriver::Ok);
+    auto synth = OpenOffline();
+    ASSERT_NE(synth, nullptr);
 
-    StepPanel panel(recorder);
+    StepPanel panel(recorder, out);
     panel.HScroll1()->setValue(9);
     SetSetting("Strum", QStringLiteral("0"));
     panel.SetSound(25);
@@ -119,37 +148,67 @@ TEST_F(SynthRenderTest, StrummedCMajorHoldsItsPitchesAndIsSilentAfterAllNotesOff
     EXPECT_LT(Rms(r.left, quietFrom, r.left.size()), 1e-4) << "level while ringing " << Rms(r.left, from, to);
 }
 
-TEST_F(SynthRenderTest, MissingOrBrokenSoundfontIsTheErrorPath) {
-    QTemporaryDir dir;
-    const QString broken = dir.filePath(QStringLiteral("broken.sf2"));
-    QFile f(broken);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("RIFF but not a soundfont");
-    f.close();
-    for (const std::string& path : {std::string("/nonexistent/default-GM.sf2"), broken.toStdString()}) {
-        int result = -1;
-        std::string detail;
-        auto synth = MidiOutSynth::Open(path, MidiOutSynth::Output::Offline, &result, &detail);
-        EXPECT_EQ(synth, nullptr) << path;
-        EXPECT_EQ(result, MidiOutDriver::NoSoundfont) << path;
-        EXPECT_NE(detail.find(path), std::string::npos) << detail;
+// Six strings at full velocity on the default instrument, strummed at once
+// (alone, and at the end of the default pattern): loud enough to be heard at
+// a normal volume, with headroom left.
+TEST_F(SynthRenderTest, AFullStrumPeaksBetweenMinus9AndMinus3DbfsWithoutClipping) {
+    auto synth = OpenOffline();
+    ASSERT_NE(synth, nullptr);
+    StepPanel panel(recorder, out);
+    panel.HScroll1()->setValue(9);
+    for (const char* pattern : {"5", "3"}) {
+        SetSetting("Strum", QString::fromLatin1(pattern));
+        recorder.Clear();
+        panel.marks.clear();
+        panel.SetSound(25);  // the default instrument, steel-string guitar
+        panel.PlayChord(QStringLiteral("40~47~52~56~59~64"));  // E major, all six strings
+        const Replay r = Render(*synth, recorder.Values(), panel.marks, 0.05, 1.0);
+        const double dbfs = 20.0 * std::log10(static_cast<double>(r.peak));
+        EXPECT_LT(r.peak, 1.0f) << "pattern " << pattern;
+        EXPECT_GE(dbfs, -9.0) << "pattern " << pattern;
+        EXPECT_LE(dbfs, -3.0) << "pattern " << pattern;
+        RecordProperty(std::string("peak_dbfs_pattern_") + pattern, std::to_string(dbfs));
     }
 }
 
-// With a sound output (a desktop) the live synthesizer opens; without one
-// (CI) it says so, with what the audio layer reported.
-TEST_F(SynthRenderTest, LiveOutputOpensOrSaysWhyNot) {
+TEST_F(SynthRenderTest, SoundfontsAreTriedInTurnAndEveryPathTriedIsNamed) {
+    QTemporaryDir dir;
+    const std::string missing = "/nonexistent/default-GM.sf2";
+    const std::string broken = dir.filePath(QStringLiteral("broken.sf2")).toStdString();
+    QFile f(QString::fromStdString(broken));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("RIFF but not a soundfont");
+    f.close();
+
     int result = -1;
     std::string detail;
-    auto synth = MidiOutSynth::Open(MidiOutSystem::kDefaultSoundfont, MidiOutSynth::Output::Live, &result, &detail);
-    if (synth) {
-        EXPECT_EQ(result, MidiOutDriver::Ok);
-        synth->Send(0x7F3C90);
-        synth->Send(0x007BB0);
-    } else {
-        EXPECT_EQ(result, MidiOutDriver::NoAudioOutput);
-        EXPECT_NE(detail.find("sound output"), std::string::npos) << detail;
-    }
+    auto synth = MidiOutSynth::Open({missing, broken}, MidiOutSynth::Output::Offline, &result, &detail);
+    EXPECT_EQ(synth, nullptr);
+    EXPECT_EQ(result, MidiOutDriver::NoSoundfont);
+    EXPECT_NE(detail.find(missing + " (not found)"), std::string::npos) << detail;
+    EXPECT_NE(detail.find(broken + " (not a soundfont)"), std::string::npos) << detail;
+
+    // The first one that loads is played; the ones before it are passed over.
+    std::vector<std::string> paths = {missing, broken};
+    for (const std::string& path : MidiOutSystem::DefaultSoundfonts()) paths.push_back(path);
+    synth = MidiOutSynth::Open(paths, MidiOutSynth::Output::Offline, &result, &detail);
+    ASSERT_NE(synth, nullptr) << detail;
+    EXPECT_EQ(result, MidiOutDriver::Ok);
+}
+
+// With no sound output the live synthesizer says so, with what the audio
+// layer reported and nothing about drivers that this FluidSynth lacks.
+TEST_F(SynthRenderTest, NoSoundOutputIsReportedWithWhatTheAudioLayerSaid) {
+    const ScopedEnv alsa("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf");
+    const ScopedEnv pulse("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+    int result = -1;
+    std::string detail;
+    auto synth = MidiOutSynth::Open(MidiOutSystem::DefaultSoundfonts(), MidiOutSynth::Output::Live, &result, &detail);
+    EXPECT_EQ(synth, nullptr);
+    EXPECT_EQ(result, MidiOutDriver::NoAudioOutput);
+    EXPECT_NE(detail.find("No sound output could be opened"), std::string::npos) << detail;
+    EXPECT_NE(detail.find("audio device"), std::string::npos) << detail;
+    EXPECT_EQ(detail.find("requested audio driver"), std::string::npos) << detail;
 }
 
 }  // namespace

@@ -42,9 +42,12 @@ public:
                                  const QString& defaultText) override {
         calls.push_back({Call::Kind::Input, prompt, title, Icon::None, Buttons::Ok, false, defaultText});
         if (inputs.empty()) return std::nullopt;
-        std::optional<QString> reply = inputs.front();
+        // Taken apart rather than copied whole: g++ 12 warns on a copied optional QString.
+        const bool answered = inputs.front().has_value();
+        const QString text = inputs.front().value_or(QString());
         inputs.pop_front();
-        return reply;
+        if (!answered) return std::nullopt;
+        return text;
     }
 
     void RunModal(QDialog& dialog) override {

@@ -36,7 +36,8 @@ inline std::string Position(const std::string& scale, const std::string& notes, 
     return all[size_t(position)];
 }
 
-// The bar-chord tables are the first to be filled: C maj7 with the root on string 5.
+// The tables the traces rely on hold their data: C maj7 with the root on
+// string 5, and the positions of C major.
 inline bool BarChordDataPresent() { return !Fingerings(3, 0, 18).empty(); }
 inline bool ScaleDataPresent() {
     const std::vector<std::string> all = Positions("Major", "C-D-E-F-G-A-B");

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DictionaryData.h"
 #include "RecordingListener.h"
 #include "ScaleTypeTable.h"
 #include "clsReckoner.h"
@@ -74,7 +75,22 @@ TEST(ReckonerRobustness, RandomCallOrders) {
         }
         ASSERT_FALSE(HasFailure()) << "at step " << step;
     }
-    EXPECT_GE(engine.TypeCode(), -2);
+    // The run reached fingerings and positions, so the checks above were put to work.
+    EXPECT_GT(listener.chords, 100);
+    EXPECT_GT(listener.scales, 100);
+
+    // And whatever came before, a fresh request is answered exactly.
+    RecordingListener recording;
+    engine.SetListener(&recording);
+    engine.SetMode(0);
+    engine.SetType(3);
+    engine.SetKey("C");
+    engine.SetExtension(18);
+    engine.SetVariation(2);
+    ASSERT_FALSE(recording.Events.empty());
+    EXPECT_EQ(recording.Events.back(), ev::Chord(data::Fingering(3, 0, 18, 2)));
+    EXPECT_EQ(engine.TypeCode(), 3);
+    EXPECT_EQ(engine.GetMapNotes(), "C-E-G-B");
 }
 
 class ThrowingListener : public RecordingListener {

@@ -14,7 +14,7 @@
 
 #include "AppFonts.h"
 #include "AppPaths.h"
-#include "MIDI_OUT.h"
+#include "ConsolePrompter.h"
 #include "SelectorButton.h"
 #include "ctlChordExt.h"
 #include "ctlKey.h"
@@ -53,9 +53,7 @@ int main(int argc, char** argv) {
     AppPaths::InitAppFolder();
     AppFonts::RegisterAppFonts();
     // No sound card here: the device error goes to the console, not a message box.
-    MIDI_OUT::SetErrorPresenter([](const QString& title, const QString& text) {
-        qWarning("%s: %s", qPrintable(title), qPrintable(text.simplified()));
-    });
+    ConsolePrompter console;
     modMain::ShowMainWindow();
     frmMain& main = *modMain::gMain();
     main.move(0, 0);

@@ -1,0 +1,196 @@
+#include "clsChart.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "AppSettings.h"
+#include "ChartCanvas.h"
+#include "Prompter.h"
+#include "frmChart.h"
+#include "modFunctions.h"
+
+namespace {
+
+constexpr int kCellsPerRow = 5;
+constexpr int kCellPitch = 1900;
+constexpr int kLabelCentre = 850;   // a label is centred on this offset in its cell
+constexpr int kLabelCharWidth = 36; // twips a character is taken to need
+constexpr int kBlankCells = 10;
+const QString kBlankLabel = QStringLiteral("_____________");
+
+// The hourglass over every window while a chart is drawn.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { Release(); }
+    void Release() {
+        if (active_) QApplication::restoreOverrideCursor();
+        active_ = false;
+    }
+
+private:
+    bool active_ = true;
+};
+
+// The root of the name after the first ":" of a display text ("Chord: Bb7 (1)" gives "Bb").
+QString rootOf(const QString& displayText) {
+    const QByteArray field = displayText.section(QLatin1Char(':'), 1, 1).toLatin1();
+    return QString::fromLatin1(modFunctions::GetRootName(field.toStdString()));
+}
+
+}  // namespace
+
+clsChart::clsChart(QObject* parent) : QObject(parent) {}
+
+clsChart::~clsChart() {
+    // A window still open when its viewer goes (the program ending) goes with it.
+    delete ChartForm_.data();
+}
+
+bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
+    if (ChartForm_) return false;  // a viewer serves one request
+    if (ChartFile.isEmpty()) {
+        Prompter::Current().Message(QStringLiteral("No chart selected!"), QStringLiteral("Chart"),
+                                    Prompter::Icon::Exclamation);
+        deleteLater();
+        return false;
+    }
+    BusyCursor busy;
+    auto form = std::make_unique<frmChart>();
+    building_ = form.get();
+    ChartNeck_ = form->Neck();
+    ChartCanvas& canvas = *form->picSlide();
+    canvas.Clear();
+    CellCount = 0;
+    RowTop = 0;
+    CellColumn = 0;
+    CellLeft = 0;
+
+    if (ChartFile == QLatin1String("BLANK")) {
+        for (int i = 0; i < kBlankCells; ++i) {
+            beginRowWhenFull();
+            nextCell();
+            ChartCell cell;
+            cell.Left = CellLeft;
+            cell.Top = RowTop;
+            cell.LabelX = CellLeft + kLabelCentre - kLabelCharWidth * static_cast<int>(kBlankLabel.size());
+            cell.Label = kBlankLabel;
+            cell.Kind = ChartCell::Drawing::EmptyNeck;
+            canvas.AddCell(std::move(cell));
+        }
+        form->SetCaption(QStringLiteral("Blank Chart"));
+        form->SetBlankGrid(true);
+    } else {
+        ChartContent content;
+        QString reason;
+        switch (::ChartFile::Read(ChartFile, &content, &reason)) {
+            case ::ChartFile::ReadStatus::Ok: break;
+            case ::ChartFile::ReadStatus::NotFound:
+                building_ = nullptr;
+                busy.Release();
+                fail({53, QStringLiteral("File not found")}, ChartFile);
+                return false;
+            case ::ChartFile::ReadStatus::Unreadable:
+                building_ = nullptr;
+                busy.Release();
+                fail({75, QStringLiteral("Path/File access error (%1)").arg(reason)}, ChartFile);
+                return false;
+        }
+        for (const ChartItem& item : content.Items) {
+            if (const std::optional<RunError> error = DrawChartItem(item)) {
+                building_ = nullptr;
+                busy.Release();
+                fail(*error, ChartFile);
+                return false;
+            }
+        }
+        form->SetCaption(ChartName + QStringLiteral(" Chart [") + QString::number(content.Items.size()) +
+                         QStringLiteral(" Items]"));
+    }
+    // The rows in view are drawn before the window shows; the others as they scroll in.
+    canvas.Prerender(0, frmChart::kDesignHeight);
+    building_ = nullptr;
+    busy.Release();
+
+    ChartForm_ = form.release();
+    connect(ChartForm_, &frmChart::OnUnload, this, &clsChart::ChartForm_OnUnload, Qt::DirectConnection);
+    ChartForm_->show();
+    ChartForm_->activateWindow();
+    return true;
+}
+
+void clsChart::beginRowWhenFull() {
+    if (CellCount != kCellsPerRow) return;
+    RowTop += ChartCanvas::kRowPitch;
+    CellCount = 0;
+    CellColumn = 0;
+    building_->picSlide()->SetCanvasHeight(RowTop + ChartCanvas::kRowPitch);
+}
+
+void clsChart::nextCell() {
+    CellLeft = CellColumn * kCellPitch;
+    ++CellColumn;
+    ++CellCount;
+}
+
+std::optional<clsChart::RunError> clsChart::DrawChartItem(const ChartItem& item) {
+    const RunError missingPart{9, QStringLiteral("Subscript out of range")};
+    beginRowWhenFull();
+    ChartCell cell;
+    switch (::ChartFile::KindOf(item.Text)) {
+        case ::ChartFile::Kind::Map: {
+            // The code is the note list, "~", and the flag.
+            if (!item.HasCode || !item.Code.contains(QLatin1Char('~'))) return missingPart;
+            const std::optional<bool> flag = ::ChartFile::ParseMapFlag(item.Code.section(QLatin1Char('~'), 1, 1));
+            if (!flag) return RunError{13, QStringLiteral("Type mismatch")};
+            cell.Kind = ChartCell::Drawing::Map;
+            cell.Code = item.Code.section(QLatin1Char('~'), 0, 0);
+            cell.Flag = *flag;
+            cell.Label = item.Text.mid(4);
+            break;
+        }
+        case ::ChartFile::Kind::Scale:
+        case ::ChartFile::Kind::Chord: {
+            if (!item.HasCode) return missingPart;
+            const bool scale = ::ChartFile::KindOf(item.Text) == ::ChartFile::Kind::Scale;
+            cell.Kind = scale ? ChartCell::Drawing::Scale : ChartCell::Drawing::Chord;
+            cell.Code = item.Code.section(QLatin1Char('~'), 0, 0) + QLatin1Char('$') + rootOf(item.Text);
+            cell.Label = item.Text.mid(6);
+            break;
+        }
+        case ::ChartFile::Kind::Text:
+            // Free text has no diagram: its cell stays empty.
+            break;
+    }
+    nextCell();
+    cell.Left = CellLeft;
+    cell.Top = RowTop;
+    cell.LabelX = CellLeft + kLabelCentre - kLabelCharWidth * static_cast<int>(cell.Label.size());
+    building_->picSlide()->AddCell(std::move(cell));
+    return std::nullopt;
+}
+
+void clsChart::fail(const RunError& error, const QString& chartFile) {
+    QString text = QStringLiteral("Error: ") + QString::number(error.Number) + QStringLiteral(" - ") +
+                   error.Description;
+    const bool notFound = error.Number == 53;
+    if (notFound) text += QStringLiteral("\r\n\r\nThe chart file could not be found.");
+    Prompter::Current().Message(text, AppSettings::AppTitle(), Prompter::Icon::Critical);
+    ChartNeck_ = nullptr;
+    QPointer<clsChart> self(this);
+    if (notFound) {
+        AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("ChartFile"), QString());
+        AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("ChartName"), QString());
+        emit OnChartNotFound(chartFile);
+    }
+    if (self) deleteLater();  // unless the owner has already deleted it
+}
+
+void clsChart::ChartForm_OnUnload() {
+    if (ChartForm_) ChartForm_->deleteLater();
+    ChartForm_ = nullptr;
+    ChartNeck_ = nullptr;
+    QPointer<clsChart> self(this);
+    emit OnUnload();
+    if (self) deleteLater();  // unless the owner has already deleted it
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Facts about the program that several windows show: its version and the
+// address of its product page (the printed chart header, the about box and
+// the website menu item name the same page).
+
+#include <QString>
+
+namespace AppInfo {
+
+// "major.minor.revision" of the build.
+QString VersionText();
+
+// The product page "main.html" installed beside the help, as a file URL:
+// <program folder>/../share/quillfret-pro/help/main.html when it is there,
+// else the source tree's help/main.html when it is there (a program run from
+// its build folder), else the installed location all the same.
+QString ProductPageUrl();
+
+// The same choice for a given program folder and source help folder.
+QString ProductPageUrlIn(const QString& applicationDir, const QString& sourceHelpDir);
+
+}  // namespace AppInfo

@@ -1,0 +1,228 @@
+// Printing charts to PDF: pages, header, page numbers, the rows on each
+// page, the blank chart's copies, Cancel and a job that fails.
+
+#include <gtest/gtest.h>
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "AppInfo.h"
+#include "ChartPrinter.h"
+#include "RecordingPrompter.h"
+#include "ViewerTestSupport.h"
+
+using namespace viewertest;
+
+namespace {
+
+class ChartPrint : public ::testing::Test {
+protected:
+    void TearDown() override { CloseAll(open); }
+
+    // Opens a chart of `items` numbered chords, or the blank chart for -1.
+    frmChart& OpenChart(int items) {
+        open = Open(items < 0 ? QStringLiteral("BLANK") : files.Write(QStringLiteral("print"), NumberedChords(items)));
+        EXPECT_TRUE(open.form);
+        return *open.form;
+    }
+    QString PdfPath() const { return files.Path(QStringLiteral("chart.pdf")); }
+    // Prints straight to the PDF file.
+    bool PrintToPdf(frmChart& form, int copies = 0) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PdfPath());
+        return form.PrintChart(printer, copies);
+    }
+    // The print dialog, answered: its printer set to the PDF file, then OK or Cancel.
+    void AnswerPrintDialog(bool ok) {
+        prompter.modal = [this, ok](QDialog& dialog) {
+            auto& printDialog = dynamic_cast<QPrintDialog&>(dialog);
+            printDialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+            printDialog.printer()->setOutputFileName(PdfPath());
+            dialog.setResult(ok ? QDialog::Accepted : QDialog::Rejected);
+        };
+    }
+    int ModalCalls() const {
+        int n = 0;
+        for (const auto& c : prompter.calls) n += c.kind == RecordingPrompter::Call::Kind::Modal;
+        return n;
+    }
+
+    RecordingPrompter prompter;
+    TempCharts files;
+    viewertest::OpenChart open;
+};
+
+TEST(ChartPrinterPages, TwoRowsAPageAndNoEightBitLimit) {
+    const struct {
+        int canvasHeight, pages;
+    } cases[] = {{6000, 1}, {12000, 1}, {18000, 2}, {24000, 2}, {30000, 3}, {1200000, 100}, {3066000, 256}};
+    for (const auto& c : cases) EXPECT_EQ(ChartPrinter::PageCount(c.canvasHeight), c.pages) << c.canvasHeight;
+}
+
+TEST_F(ChartPrint, PageCounts) {
+    const struct {
+        int items, pages;
+    } cases[] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {10, 1}, {11, 2}, {21, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.items);
+        frmChart& form = OpenChart(c.items);
+        ASSERT_TRUE(PrintToPdf(form));
+        EXPECT_EQ(PdfPages(PdfPath()), c.pages);
+        CloseAll(open);
+    }
+    EXPECT_TRUE(prompter.Messages().empty());
+}
+
+TEST_F(ChartPrint, ThousandItemsMakeAHundredPages) {
+    frmChart& form = OpenChart(1000);
+    ASSERT_TRUE(PrintToPdf(form));
+    EXPECT_EQ(PdfPages(PdfPath()), 100);
+    const QString last = PdfPageText(PdfPath(), 100);
+    EXPECT_TRUE(last.contains(Numbered(991)));
+    EXPECT_TRUE(last.contains(Numbered(1000)));
+    EXPECT_FALSE(last.contains(Numbered(990)));
+}
+
+// Each page: the header with the product page, its number at the top right,
+// and the rows of that page only.
+TEST_F(ChartPrint, HeaderPageNumbersAndRows) {
+    frmChart& form = OpenChart(21);
+    ASSERT_TRUE(PrintToPdf(form));
+    ASSERT_EQ(PdfPages(PdfPath()), 3);
+    const QString header = QStringLiteral("Quillfret - ") + AppInfo::ProductPageUrl();
+    for (int page = 1; page <= 3; ++page) {
+        SCOPED_TRACE(page);
+        const QString text = PdfPageText(PdfPath(), page);
+        const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_FALSE(lines.isEmpty());
+        // The first line holds the header and, at its right end, the page number.
+        EXPECT_TRUE(lines[0].contains(header)) << lines[0].toStdString();
+        EXPECT_TRUE(lines[0].trimmed().endsWith(QLatin1Char(' ') + QString::number(page))) << lines[0].toStdString();
+        // Items 10 (p - 1) + 1 to 10 p, and no others.
+        for (int i = 1; i <= 21; ++i) {
+            const bool onThisPage = (i - 1) / 10 + 1 == page;
+            EXPECT_EQ(text.contains(Numbered(i)), onThisPage) << i;
+        }
+    }
+    // The second page starts with items 11 to 15, in order, on one line.
+    const QStringList second = PdfPageText(PdfPath(), 2).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(second.size(), 2);
+    const QString firstRow = second[1];
+    qsizetype at = -1;
+    for (int i = 11; i <= 15; ++i) {
+        const qsizetype next = firstRow.indexOf(Numbered(i));
+        EXPECT_GT(next, at) << i << " in " << firstRow.toStdString();
+        at = next;
+    }
+}
+
+// Pages chosen in the print dialog: only those print, with their own numbers and rows.
+TEST_F(ChartPrint, PageRange) {
+    frmChart& form = OpenChart(35);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PdfPath());
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    ASSERT_TRUE(form.PrintChart(printer));
+    ASSERT_EQ(PdfPages(PdfPath()), 2);
+    const QString second = PdfPageText(PdfPath(), 1);
+    EXPECT_TRUE(second.split(QLatin1Char('\n'), Qt::SkipEmptyParts)[0].trimmed().endsWith(QStringLiteral(" 2")));
+    EXPECT_TRUE(second.contains(Numbered(11)));
+    EXPECT_FALSE(second.contains(Numbered(10)));
+    EXPECT_TRUE(PdfPageText(PdfPath(), 2).contains(Numbered(30)));
+}
+
+// The printed diagrams: the root markers are red on paper too.
+TEST_F(ChartPrint, DiagramsOnThePage) {
+    frmChart& form = OpenChart(1);
+    ASSERT_TRUE(PrintToPdf(form));
+    const QString prefix = files.Path(QStringLiteral("page"));
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"), PdfPath(), prefix});
+    const QImage page(prefix + QStringLiteral("-1.png"));
+    ASSERT_FALSE(page.isNull());
+    // 72 dpi: 20 twips a pixel. The diagram's box on the page (the printable
+    // area starts at the page margin, so allow for it).
+    const QRect diagram(1800 / 20, (2980 + 200) / 20, 1840 / 20 + 40, 5460 / 20 + 40);
+    EXPECT_GT(Count(page, diagram, IsRed), 4);
+    EXPECT_GT(Count(page, diagram, IsDark), 100);
+}
+
+// The blank chart asks how many copies and prints them without page numbers.
+TEST_F(ChartPrint, BlankChartCopies) {
+    frmChart& form = OpenChart(-1);
+    prompter.inputs.push_back(QStringLiteral(" 3 "));
+    AnswerPrintDialog(true);
+    form.mnuPrint()->trigger();
+    ASSERT_FALSE(prompter.calls.empty());
+    const auto& ask = prompter.calls[0];
+    EXPECT_EQ(ask.kind, RecordingPrompter::Call::Kind::Input);
+    EXPECT_EQ(ask.text, QStringLiteral("How many pages?"));
+    EXPECT_EQ(ask.title, QStringLiteral("Pages"));
+    EXPECT_EQ(ask.defaultText, QStringLiteral("1"));
+    EXPECT_EQ(ModalCalls(), 1);
+    ASSERT_EQ(PdfPages(PdfPath()), 3);
+    for (int page = 1; page <= 3; ++page) {
+        const QString text = PdfPageText(PdfPath(), page);
+        EXPECT_TRUE(text.contains(QStringLiteral("Quillfret - ")));
+        EXPECT_TRUE(text.contains(QStringLiteral("_____________")));
+        // The header line ends with the address; no number stands anywhere else.
+        QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_FALSE(lines.isEmpty());
+        EXPECT_TRUE(lines.takeFirst().trimmed().endsWith(QStringLiteral("/main.html")));
+        EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(QRegularExpression(QStringLiteral("\\d"))))
+            << text.toStdString();
+    }
+}
+
+// Answers that are not a whole number from 1 to 255 print nothing and open no dialog.
+TEST_F(ChartPrint, BlankChartRefusesOtherAnswers) {
+    frmChart& form = OpenChart(-1);
+    AnswerPrintDialog(true);
+    const std::optional<QString> answers[] = {QStringLiteral("0"),   QStringLiteral(""),    QStringLiteral("abc"),
+                                              QStringLiteral("256"), QStringLiteral("2.5"), QStringLiteral("-1"),
+                                              std::nullopt};
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(answer.value_or(QStringLiteral("(Cancel)")).toStdString());
+        prompter.calls.clear();
+        prompter.inputs = {answer};
+        form.mnuPrint_Click();
+        EXPECT_EQ(prompter.calls.size(), 1u);
+        EXPECT_EQ(ModalCalls(), 0);
+        EXPECT_FALSE(QFile::exists(PdfPath()));
+    }
+}
+
+// A chart prints from the menu through the print dialog; Cancel prints nothing.
+TEST_F(ChartPrint, PrintDialogOkAndCancel) {
+    frmChart& form = OpenChart(6);
+    AnswerPrintDialog(false);
+    form.mnuPrint()->trigger();
+    EXPECT_EQ(ModalCalls(), 1);
+    EXPECT_FALSE(QFile::exists(PdfPath()));
+    // Nothing was asked before the dialog: only the blank chart asks for copies.
+    EXPECT_EQ(prompter.calls.size(), 1u);
+
+    AnswerPrintDialog(true);
+    form.mnuPrint()->trigger();
+    EXPECT_EQ(PdfPages(PdfPath()), 1);
+    EXPECT_TRUE(prompter.Messages().empty());
+}
+
+TEST_F(ChartPrint, FailedJobIsReported) {
+    frmChart& form = OpenChart(3);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = files.Path(QStringLiteral("no/such/folder/chart.pdf"));
+    printer.setOutputFileName(path);
+    EXPECT_FALSE(form.PrintChart(printer));
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    EXPECT_EQ(prompter.Messages()[0].text,
+              QStringLiteral("The chart could not be printed.\r\n\r\nThe file \"%1\" could not be written.").arg(path));
+    EXPECT_EQ(prompter.Messages()[0].title, QStringLiteral("Quillfret Pro"));
+    EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Exclamation);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
