@@ -78,11 +78,13 @@ void frmMain::PlayChart() {
 }
 
 void frmMain::ShowChartItem(const QString& Line) {
-    // A line without "~" has no code: nothing to show or play.
+    // A line without "~" (or with nothing after it) has no code: nothing to
+    // show or play, rather than the last item again.
     const qsizetype tilde = Line.indexOf(QLatin1Char('~'));
     if (tilde < 0) return;
     const QString display = Line.left(tilde);
     const QString code = Line.section(QLatin1Char('~'), 1, 1);
+    if (code.trimmed().isEmpty()) return;
     const QString name = display.section(QLatin1Char(':'), 1, 1);
     const QString root = QString::fromStdString(modFunctions::GetRootName(name.toStdString()));
     // The kind is told as the chart panel tells it, by how the text begins.

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QString>
@@ -19,11 +23,13 @@
 
 #include "AppPaths.h"
 #include "AppSettings.h"
+#include "ChartFile.h"
 #include "MIDI_OUT.h"
 #include "MidiOutRecorder.h"
 #include "MidiTestSupport.h"
 #include "QtPrinters.h"
 #include "RecordingPrompter.h"
+#include "ctlChartControls.h"
 #include "frmMain.h"
 #include "modMain.h"
 
@@ -96,6 +102,31 @@ protected:
         });
     }
     QString DataPath(const QString& name) const { return dataDir.path() + QLatin1Char('/') + name; }
+
+    static QString ChartPath(const QString& name) { return ChartFile::ChartFolder() + name + QStringLiteral(".cht"); }
+    static QByteArray Bytes(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    // A new chart made in the chart manager as a user makes it; it becomes
+    // the current chart.
+    void NewChart(frmMain& main, const QString& name) {
+        main.mnuChartMan()->trigger();
+        prompter.inputs.push_back(name);
+        main.ChartControl()->cmdAdd()->click();
+    }
+    // A chart written by hand before start-up, remembered as the current one
+    // (and not a first run: no default charts).
+    void RememberChart(const QString& name, const QStringList& lines) {
+        QDir().mkpath(ChartFile::ChartFolder());
+        QFile f(ChartPath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        for (const QString& line : lines) f.write(line.toLatin1() + "\r\n");
+        f.close();
+        SetSetting(QStringLiteral("First"), QStringLiteral("2"));
+        SetSetting(QStringLiteral("ChartFile"), ChartPath(name));
+        SetSetting(QStringLiteral("ChartName"), name);
+    }
 
     QTemporaryDir dataDir;
     RecordingPrompter prompter;

@@ -12,9 +12,11 @@
 #include <QTest>
 
 #include "AppTestSupport.h"
+#include "ChartFile.h"
 #include "SelectorButton.h"
 #include "clsReckoner.h"
 #include "ScaleTypeTable.h"
+#include "ctlButtons.h"
 #include "ctlChordExt.h"
 #include "ctlDis.h"
 #include "ctlKey.h"
@@ -171,6 +173,68 @@ TEST_F(WalkthroughTest, ScaleModeTogglesTheUsageText) {
     recorder.Clear();
     main.MIDI()->cmdPlay()->click();
     EXPECT_EQ(Recorded(), expected);
+}
+
+TEST_F(WalkthroughTest, ChartsAreWrittenAddedToAndPlayed) {
+    frmMain& main = Start();
+    // The first run wrote the six default charts.
+    EXPECT_EQ(ChartFile::ListCharts(ChartFile::ChartFolder()).size(), 6);
+    EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: *****"));
+
+    NewChart(main, QStringLiteral("Walk"));
+    EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: Walk"));
+    EXPECT_EQ(main.ChartTag(), ChartPath(QStringLiteral("Walk")));
+    EXPECT_EQ(Setting(QStringLiteral("ChartFile")), ChartPath(QStringLiteral("Walk")));
+    EXPECT_EQ(Setting(QStringLiteral("ChartName")), QStringLiteral("Walk"));
+
+    // Two chords and a scale position, each added from the fretboard.
+    main.mnuChords()->trigger();
+    main.Key()->Button(0)->click();
+    main.ChordExt()->ExtButton(10)->click();
+    main.Pos()->List()->setCurrentIndex(1);
+    main.Pos()->Button(1)->click();
+    prompter.Clear();
+    main.OptionButtons()->Button(0)->click();
+    EXPECT_EQ(Bytes(ChartPath(QStringLiteral("Walk"))), QByteArray("Chord: A m7 (2)~0,6,3,2,5,3,2,1,5,4,0,6\r\n"));
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    EXPECT_EQ(prompter.Messages()[0].text, QStringLiteral("Chord: A m7 (2) added to \"Walk\" chart."));
+    EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Information);
+
+    main.Key()->Button(2)->click();
+    main.ChordExt()->ExtButton(0)->click();
+    main.Pos()->List()->setCurrentIndex(0);
+    main.Pos()->Button(0)->click();
+    main.OptionButtons()->Button(0)->click();
+
+    main.mnuScales()->trigger();
+    main.Key()->Button(0)->click();
+    main.Pos()->List()->setCurrentIndex(1);
+    main.ScaleExt()->Button(0)->click();
+    const QString scale = main.Neck()->ScaleCode();
+    ASSERT_FALSE(scale.isEmpty());
+    main.OptionButtons()->Button(0)->click();
+
+    const QStringList lines = {QStringLiteral("Chord: A m7 (2)~0,6,3,2,5,3,2,1,5,4,0,6"),
+                               QStringLiteral("Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0"),
+                               QStringLiteral("Scale: A Natural Minor (1)~") + scale};
+    EXPECT_EQ(Bytes(ChartPath(QStringLiteral("Walk"))), (lines.join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
+    ASSERT_EQ(main.ChartControl()->ItemCount(), 3);
+    for (int16_t i = 0; i < 3; ++i) EXPECT_EQ(main.ChartControl()->GetItemCode(i), lines[i]);
+
+    // Chart play from the first item; Stop during the second.
+    main.mnuChartPlay()->trigger();
+    EXPECT_EQ(main.Display()->Display1(), QStringLiteral("Walk"));
+    main.ChartControl()->SelectItem(0);
+    recorder.Clear();
+    AfterNoteOn(10, [&] { main.MIDI()->cmdStop()->click(); });
+    main.MIDI()->cmdPlay()->click();
+    EXPECT_EQ(Recorded(), "off 48 55 57 64 off 48 55 57 64 off off 48 52 off off");
+    EXPECT_FALSE(main.Playing());
+    EXPECT_EQ(main.ChartControl()->SelectedItem(), 0);
+    EXPECT_EQ(main.Display()->Display1(), QStringLiteral("Walk"));
+    EXPECT_TRUE(main.MIDI()->cmdPlay()->isEnabled());
+    EXPECT_FALSE(main.MIDI()->cmdStop()->isEnabled());
+    EXPECT_TRUE(main.ChartControl()->lstCharts()->isEnabled());
 }
 
 }  // namespace
