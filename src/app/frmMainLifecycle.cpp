@@ -53,9 +53,7 @@ void frmMain::Form_Load() {
         }
     });
     CarryOn([&] { MIDI_->SetTune(ctlMIDI::StoredTune()); });
-    // Opening the output (loading the synthesizer's soundfont) waits for the
-    // first paint, so that the window shows at once.
-    midiScheduled_ = false;
+    // The device list and the instrument wait for the first paint (OpenMidiOutput).
     CarryOn([&] {
         TabWindowForm_ = new frmTabWindow(this);
         connect(TabWindowForm_, &frmTabWindow::ButtonClick, this, &frmMain::TabWindowForm_ButtonClick,
@@ -101,6 +99,7 @@ bool frmMain::event(QEvent* e) {
 
 void frmMain::paintEvent(QPaintEvent* e) {
     QWidget::paintEvent(e);
+    // Opening the output loads the synthesizer's soundfont: the window shows first.
     if (!midiScheduled_ && objReckoner_) {
         midiScheduled_ = true;
         QMetaObject::invokeMethod(this, &frmMain::OpenMidiOutput, Qt::QueuedConnection);

@@ -37,7 +37,8 @@ frmTips::frmTips(QWidget* parent) : QDialog(parent) {
         auto* staff = new QLabel(QString(26, QLatin1Char('-')), this);
         staff->setObjectName(QStringLiteral("Label1_%1").arg(i));
         staff->setFont(TablatureFont());
-        staff->setGeometry(Twips::Rect(kStaffLeft, top, 2700, 285));
+        // A pixel lower, so that the staff meets the dashes in the box.
+        staff->setGeometry(Twips::Rect(kStaffLeft, top + 15, 2700, 285));
         staff->installEventFilter(this);
         label1_[static_cast<size_t>(i)] = staff;
 
@@ -46,7 +47,8 @@ frmTips::frmTips(QWidget* parent) : QDialog(parent) {
         box->setFont(TablatureFont());
         box->setFrame(false);
         box->setAlignment(Qt::AlignCenter);
-        box->setTextMargins(0, 0, 0, 0);
+        // The box is two characters wide: take back the edit's own inner margin.
+        box->setTextMargins(-2, 0, -2, 0);
         QPalette pal = box->palette();
         pal.setColor(QPalette::Base, QColor(0xE0, 0xE0, 0xE0));
         box->setPalette(pal);

@@ -22,6 +22,7 @@
 #include "ctlPosition.h"
 #include "ctlScaleExt.h"
 #include "frmMain.h"
+#include "frmTips.h"
 #include "modMain.h"
 
 namespace {
@@ -76,6 +77,14 @@ int main(int argc, char** argv) {
     for (QPoint p : {QPoint(22, 7), QPoint(38, 33), QPoint(55, 33), QPoint(70, 20)})
         QTest::mouseClick(main.Neck(), Qt::LeftButton, {}, p);
     shoot(folder, "mode3-generator");
+    {
+        frmTips tips(&main);
+        tips.move(280, 0);
+        tips.show();
+        tips.txt(4)->setText(QStringLiteral("3"));
+        tips.txt(5)->setText(QStringLiteral("x"));
+        shoot(folder, "mode3-tab-entry");
+    }
 
     main.mnuChartMan()->trigger();
     shoot(folder, "mode4-chartman");
