@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <limits>
-#include <memory>
 #include <new>
 
 #include "AppFonts.h"
@@ -24,8 +23,11 @@ namespace {
 const QString kSection = QStringLiteral("Settings");
 const QString kFirst = QStringLiteral("First");
 
-std::unique_ptr<frmMain>& mainWindow() {
-    static std::unique_ptr<frmMain> window;
+// A plain pointer, released by Shutdown: when the toolkit ends the process
+// itself (its display gone), no exit handler may take apart a window that a
+// message box on the stack still belongs to.
+frmMain*& mainWindow() {
+    static frmMain* window = nullptr;
     return window;
 }
 
@@ -47,7 +49,7 @@ void showError(int number, const QString& description) {
 
 }  // namespace
 
-frmMain* gMain() { return mainWindow().get(); }
+frmMain* gMain() { return mainWindow(); }
 
 int16_t GetRunCount() {
     bool isNumber = false;
@@ -79,7 +81,7 @@ void ShowMainWindow(MidiOutDriver* driver) {
     splash->show();
     splash->repaint();
 
-    mainWindow() = std::make_unique<frmMain>(driver);
+    mainWindow() = new frmMain(driver);
     mainWindow()->Form_Load();
     mainWindow()->show();
     mainWindow()->activateWindow();
@@ -90,7 +92,8 @@ void ShowMainWindow(MidiOutDriver* driver) {
 void Shutdown() {
     // Unloads the window as closing it does, when nothing closed it yet.
     if (mainWindow()) mainWindow()->close();
-    mainWindow().reset();
+    delete mainWindow();
+    mainWindow() = nullptr;
     instance().Release();
 }
 
