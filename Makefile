@@ -1,3 +1,4 @@
+# make run        install missing packages, build, start the program
 # make test       install missing packages, build, run every test
 # make test-asan  the same under AddressSanitizer + UndefinedBehaviorSanitizer
 # make bench      build and run the benchmarks
@@ -9,7 +10,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 25
 PREFIX     ?= /usr/local
 
-.PHONY: deps configure build test test-asan bench fuzz install clean
+.PHONY: deps configure build run test test-asan bench fuzz install clean
 
 deps:
 	@scripts/install-deps
@@ -19,6 +20,9 @@ configure: deps
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@$(BUILD)/src/app/quillfret-pro
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -33,6 +37,7 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done; true
+	@BUILD=$(BUILD) bench/startup.sh
 
 fuzz: deps
 	@scripts/fuzz-charts $(FUZZ_SECONDS)

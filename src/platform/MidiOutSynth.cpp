@@ -1,15 +1,95 @@
 #include "MidiOutSynth.h"
 
+#include <dlfcn.h>
 #include <fluidsynth.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <type_traits>
 
 #include "MidiOutDriver.h"
 
 namespace {
+
+// FluidSynth is loaded when the synthesizer is first opened, not with the
+// program: it brings some forty libraries of its own (audio servers, sound
+// file codecs), whose loading would otherwise delay the first window.
+struct FluidApi {
+    decltype(&::new_fluid_settings) new_fluid_settings;
+    decltype(&::delete_fluid_settings) delete_fluid_settings;
+    decltype(&::fluid_settings_setint) fluid_settings_setint;
+    decltype(&::fluid_settings_setnum) fluid_settings_setnum;
+    decltype(&::fluid_settings_setstr) fluid_settings_setstr;
+    decltype(&::fluid_settings_getnum) fluid_settings_getnum;
+    decltype(&::fluid_settings_dupstr) fluid_settings_dupstr;
+    decltype(&::fluid_settings_foreach_option) fluid_settings_foreach_option;
+    decltype(&::fluid_free) fluid_free;
+    decltype(&::fluid_set_log_function) fluid_set_log_function;
+    decltype(&::new_fluid_synth) new_fluid_synth;
+    decltype(&::delete_fluid_synth) delete_fluid_synth;
+    decltype(&::fluid_synth_sfload) fluid_synth_sfload;
+    decltype(&::fluid_synth_noteon) fluid_synth_noteon;
+    decltype(&::fluid_synth_noteoff) fluid_synth_noteoff;
+    decltype(&::fluid_synth_key_pressure) fluid_synth_key_pressure;
+    decltype(&::fluid_synth_cc) fluid_synth_cc;
+    decltype(&::fluid_synth_program_change) fluid_synth_program_change;
+    decltype(&::fluid_synth_channel_pressure) fluid_synth_channel_pressure;
+    decltype(&::fluid_synth_pitch_bend) fluid_synth_pitch_bend;
+    decltype(&::fluid_synth_write_float) fluid_synth_write_float;
+    decltype(&::new_fluid_audio_driver) new_fluid_audio_driver;
+    decltype(&::delete_fluid_audio_driver) delete_fluid_audio_driver;
+};
+
+// The loaded library, or null and why not. Loaded once, kept for the run.
+const FluidApi* fluidApi(std::string* error) {
+    static std::string failure;
+    static const FluidApi* api = [] () -> const FluidApi* {
+        void* lib = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_LOCAL);
+        if (!lib) {
+            const char* why = dlerror();
+            failure = "FluidSynth could not be loaded" + (why ? ": " + std::string(why) : std::string()) + ".";
+            return nullptr;
+        }
+        static FluidApi table;
+        bool complete = true;
+        auto bind = [&](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(lib, name));
+            complete = complete && function != nullptr;
+        };
+        bind(table.new_fluid_settings, "new_fluid_settings");
+        bind(table.delete_fluid_settings, "delete_fluid_settings");
+        bind(table.fluid_settings_setint, "fluid_settings_setint");
+        bind(table.fluid_settings_setnum, "fluid_settings_setnum");
+        bind(table.fluid_settings_setstr, "fluid_settings_setstr");
+        bind(table.fluid_settings_getnum, "fluid_settings_getnum");
+        bind(table.fluid_settings_dupstr, "fluid_settings_dupstr");
+        bind(table.fluid_settings_foreach_option, "fluid_settings_foreach_option");
+        bind(table.fluid_free, "fluid_free");
+        bind(table.fluid_set_log_function, "fluid_set_log_function");
+        bind(table.new_fluid_synth, "new_fluid_synth");
+        bind(table.delete_fluid_synth, "delete_fluid_synth");
+        bind(table.fluid_synth_sfload, "fluid_synth_sfload");
+        bind(table.fluid_synth_noteon, "fluid_synth_noteon");
+        bind(table.fluid_synth_noteoff, "fluid_synth_noteoff");
+        bind(table.fluid_synth_key_pressure, "fluid_synth_key_pressure");
+        bind(table.fluid_synth_cc, "fluid_synth_cc");
+        bind(table.fluid_synth_program_change, "fluid_synth_program_change");
+        bind(table.fluid_synth_channel_pressure, "fluid_synth_channel_pressure");
+        bind(table.fluid_synth_pitch_bend, "fluid_synth_pitch_bend");
+        bind(table.fluid_synth_write_float, "fluid_synth_write_float");
+        bind(table.new_fluid_audio_driver, "new_fluid_audio_driver");
+        bind(table.delete_fluid_audio_driver, "delete_fluid_audio_driver");
+        if (!complete) {
+            failure = "The FluidSynth library found lacks functions this program needs.";
+            return nullptr;
+        }
+        return &table;
+    }();
+    if (!api && error) *error = failure;
+    return api;
+}
 
 // FluidSynth reports through one process-wide log; keep its recent errors so
 // that a failed open can tell the user why.
@@ -32,11 +112,11 @@ void captureLog(int level, const char* message, void*) {
     text += message;
 }
 
-void installLog() {
+void installLog(const FluidApi& fluid) {
     static std::once_flag once;
-    std::call_once(once, [] {
+    std::call_once(once, [&fluid] {
         for (int level = 0; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, captureLog, nullptr);
+            fluid.fluid_set_log_function(level, captureLog, nullptr);
     });
 }
 
@@ -59,14 +139,17 @@ bool looksLikeSoundfont(const std::string& path) {
 }  // namespace
 
 struct MidiOutSynth::Fluid {
+    explicit Fluid(const FluidApi& fluid) : api(fluid) {}
+
+    const FluidApi& api;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* audio = nullptr;
 
     ~Fluid() {
-        if (audio) delete_fluid_audio_driver(audio);
-        if (synth) delete_fluid_synth(synth);
-        if (settings) delete_fluid_settings(settings);
+        if (audio) api.delete_fluid_audio_driver(audio);
+        if (synth) api.delete_fluid_synth(synth);
+        if (settings) api.delete_fluid_settings(settings);
     }
 
     // FluidSynth's own choice first; a sound server as the fallback, only
@@ -75,15 +158,15 @@ struct MidiOutSynth::Fluid {
     bool startAudio() {
         char* preferred = nullptr;
         std::string first;
-        if (fluid_settings_dupstr(settings, "audio.driver", &preferred) == FLUID_OK && preferred) {
+        if (api.fluid_settings_dupstr(settings, "audio.driver", &preferred) == FLUID_OK && preferred) {
             first = preferred;
-            fluid_free(preferred);
+            api.fluid_free(preferred);
         }
-        audio = new_fluid_audio_driver(settings, synth);
+        audio = api.new_fluid_audio_driver(settings, synth);
         for (const char* name : {"pulseaudio", "pipewire"}) {
             if (audio || first == name || !hasAudioDriver(name)) continue;
-            if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
-            audio = new_fluid_audio_driver(settings, synth);
+            if (api.fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
+            audio = api.new_fluid_audio_driver(settings, synth);
         }
         return audio != nullptr;
     }
@@ -93,7 +176,7 @@ struct MidiOutSynth::Fluid {
             const std::string* name;
             bool found;
         } search{&name, false};
-        fluid_settings_foreach_option(settings, "audio.driver", &search,
+        api.fluid_settings_foreach_option(settings, "audio.driver", &search,
                                       [](void* data, const char*, const char* option) {
                                           auto* s = static_cast<Search*>(data);
                                           if (option && *s->name == option) s->found = true;
@@ -106,7 +189,8 @@ namespace {
 
 // Loads the first soundfont of `paths` that is one; *tried gets each path
 // passed over and why.
-bool loadSoundfont(fluid_synth_t* synth, const std::vector<std::string>& paths, std::string* tried) {
+bool loadSoundfont(const FluidApi& fluid, fluid_synth_t* synth, const std::vector<std::string>& paths,
+                   std::string* tried) {
     for (const std::string& path : paths) {
         std::error_code ec;
         const char* reason = nullptr;
@@ -114,7 +198,7 @@ bool loadSoundfont(fluid_synth_t* synth, const std::vector<std::string>& paths, 
             reason = "not found";
         else if (!looksLikeSoundfont(path))
             reason = "not a soundfont";
-        else if (fluid_synth_sfload(synth, path.c_str(), 1) == FLUID_FAILED)
+        else if (fluid.fluid_synth_sfload(synth, path.c_str(), 1) == FLUID_FAILED)
             reason = "could not be read";
         if (!reason) return true;
         if (!tried->empty()) *tried += "; ";
@@ -131,7 +215,14 @@ MidiOutSynth::~MidiOutSynth() = default;
 
 std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::vector<std::string>& soundfonts, Output output,
                                                  int* result, std::string* detail) {
-    installLog();
+    std::string loadError;
+    const FluidApi* api = fluidApi(&loadError);
+    if (!api) {
+        *result = MidiOutDriver::DriverFailed;
+        *detail = loadError;
+        return nullptr;
+    }
+    installLog(*api);
     takeLog();
     auto fail = [&](int code, std::string text) -> std::unique_ptr<MidiOutSynth> {
         *result = code;
@@ -139,17 +230,17 @@ std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::vector<std::string>&
         *detail = said.empty() ? text : text + " (" + said + ")";
         return nullptr;
     };
-    auto fluid = std::make_unique<Fluid>();
-    fluid->settings = new_fluid_settings();
+    auto fluid = std::make_unique<Fluid>(*api);
+    fluid->settings = api->new_fluid_settings();
     if (!fluid->settings) return fail(MidiOutDriver::DriverFailed, "Out of memory.");
     // The user-interface thread sends every event; FluidSynth's audio thread
     // renders them: its thread-safe API keeps the two apart.
-    fluid_settings_setint(fluid->settings, "synth.threadsafe-api", 1);
-    fluid_settings_setnum(fluid->settings, "synth.gain", kGain);
-    fluid->synth = new_fluid_synth(fluid->settings);
+    api->fluid_settings_setint(fluid->settings, "synth.threadsafe-api", 1);
+    api->fluid_settings_setnum(fluid->settings, "synth.gain", kGain);
+    fluid->synth = api->new_fluid_synth(fluid->settings);
     if (!fluid->synth) return fail(MidiOutDriver::DriverFailed, "The synthesizer could not be created.");
     std::string tried;
-    if (!loadSoundfont(fluid->synth, soundfonts, &tried))
+    if (!loadSoundfont(*api, fluid->synth, soundfonts, &tried))
         return fail(MidiOutDriver::NoSoundfont,
                     "No General MIDI soundfont could be loaded. Tried: " + (tried.empty() ? "no path" : tried) + ".");
     if (output == Output::Live && !fluid->startAudio())
@@ -162,34 +253,35 @@ std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::vector<std::string>&
 }
 
 void MidiOutSynth::Send(uint32_t message) {
+    const FluidApi& api = fluid_->api;
     fluid_synth_t* synth = fluid_->synth;
     const int channel = static_cast<int>(message & 0x0F);
     const int data1 = static_cast<int>((message >> 8) & 0x7F);
     const int data2 = static_cast<int>((message >> 16) & 0x7F);
     switch (message & 0xF0) {
-        case 0x80: fluid_synth_noteoff(synth, channel, data1); break;
+        case 0x80: api.fluid_synth_noteoff(synth, channel, data1); break;
         case 0x90:
             if (data2 == 0)
-                fluid_synth_noteoff(synth, channel, data1);
+                api.fluid_synth_noteoff(synth, channel, data1);
             else
-                fluid_synth_noteon(synth, channel, data1, data2);
+                api.fluid_synth_noteon(synth, channel, data1, data2);
             break;
-        case 0xA0: fluid_synth_key_pressure(synth, channel, data1, data2); break;
-        case 0xB0: fluid_synth_cc(synth, channel, data1, data2); break;
-        case 0xC0: fluid_synth_program_change(synth, channel, data1); break;
-        case 0xD0: fluid_synth_channel_pressure(synth, channel, data1); break;
-        case 0xE0: fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7)); break;
+        case 0xA0: api.fluid_synth_key_pressure(synth, channel, data1, data2); break;
+        case 0xB0: api.fluid_synth_cc(synth, channel, data1, data2); break;
+        case 0xC0: api.fluid_synth_program_change(synth, channel, data1); break;
+        case 0xD0: api.fluid_synth_channel_pressure(synth, channel, data1); break;
+        case 0xE0: api.fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7)); break;
         default: break;  // not a channel message
     }
 }
 
 void MidiOutSynth::Render(float* interleaved, int frames) {
     if (fluid_->audio || frames <= 0) return;
-    fluid_synth_write_float(fluid_->synth, frames, interleaved, 0, 2, interleaved, 1, 2);
+    fluid_->api.fluid_synth_write_float(fluid_->synth, frames, interleaved, 0, 2, interleaved, 1, 2);
 }
 
 double MidiOutSynth::SampleRate() const {
     double rate = 44100.0;
-    fluid_settings_getnum(fluid_->settings, "synth.sample-rate", &rate);
+    fluid_->api.fluid_settings_getnum(fluid_->settings, "synth.sample-rate", &rate);
     return rate;
 }

@@ -1,0 +1,107 @@
+// Start-up probe for bench/startup.sh (not a benchmark by itself): starts
+// the main window exactly as the program does, chooses C and Major at once
+// (as a user's first two clicks), and prints one line:
+//   startup_ms  from the launch (QF_LAUNCH_NS, the wall clock in ns, taken
+//               by the script just before it started this process) until
+//               the fretboard has painted C Major
+//   cpu_ms      the processor time the process had used by then (all its
+//               threads; steadier than the wall clock on a busy machine)
+//   midi_ms     from the launch until the MIDI output has opened (the
+//               built-in synthesizer's soundfont loaded), after the first paint
+//   rss_mib     resident memory then
+//   synth       1 when the built-in synthesizer is open
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <chrono>
+#include <ctime>
+#include <cstdio>
+#include <cstdlib>
+
+#include "AppFonts.h"
+#include "AppPaths.h"
+#include "AppSettings.h"
+#include "ConsolePrompter.h"
+#include "MIDI_OUT.h"
+#include "SelectorButton.h"
+#include "ctlChordExt.h"
+#include "ctlKey.h"
+#include "ctlNeck.h"
+#include "frmMain.h"
+#include "modMain.h"
+
+namespace {
+
+double msSinceLaunch() {
+    static const long long launch = std::atoll(qgetenv("QF_LAUNCH_NS").constData());
+    const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                              std::chrono::system_clock::now().time_since_epoch())
+                              .count();
+    return static_cast<double>(now - launch) / 1e6;
+}
+
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+double residentMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+class PaintWatch : public QObject {
+public:
+    double paintedAt = -1;
+    double cpuAt = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* neck = static_cast<ctlNeck*>(watched);
+        // The window's surface goes to the display right after this paint.
+        if (event->type() == QEvent::Paint && paintedAt < 0 && !neck->ChordCode().isEmpty()) {
+            paintedAt = msSinceLaunch();
+            cpuAt = cpuMs();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(AppSettings::AppTitle());
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!modMain::FirstInstance({})) return 1;
+    AppPaths::InitAppFolder();
+    AppFonts::RegisterAppFonts();
+    ConsolePrompter console;  // a failing device says so on the console
+    modMain::ShowMainWindow();
+    frmMain& main = *modMain::gMain();
+    PaintWatch watch;
+    main.Neck()->installEventFilter(&watch);
+    main.Key()->Button(2)->click();
+    main.ChordExt()->ExtButton(0)->click();
+
+    double midiAt = -1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (midiAt < 0 && main.MidiOutputOpened()) midiAt = msSinceLaunch();
+        if (watch.paintedAt < 0 || midiAt < 0) return;
+        std::printf("startup_ms=%.1f cpu_ms=%.1f midi_ms=%.1f rss_mib=%.1f synth=%d\n", watch.paintedAt,
+                    watch.cpuAt, midiAt, residentMiB(), main.Output()->IsOpen() ? 1 : 0);
+        std::fflush(stdout);
+        app.quit();
+    });
+    poll.start(1);
+    const int code = app.exec();
+    modMain::Shutdown();
+    return code;
+}

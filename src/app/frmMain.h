@@ -1,0 +1,281 @@
+#pragma once
+// The main window: the only mediator of the program. The engine, the
+// selector controls, the fretboard, the MIDI panel and the tablature window
+// report to it by their events; it drives them by their members. Every
+// connection is direct: the engine answers inside the call that asked it.
+//
+// The implementation is split by concern:
+//   frmMain.cpp            controls and their places, connections
+//   frmMainMenus.cpp       the popup menus
+//   frmMainModes.cpp       the five modes and their layouts, the tablature window's contents
+//   frmMainMediation.cpp   engine, selector and fretboard events
+//   frmMainChordGen.cpp    chord generator input (fretboard clicks, tablature entry)
+//   frmMainPlayback.cpp    Play and Stop, chart play, tuning, devices, the silencing timer
+//   frmMainCharts.cpp      the chart panel, the viewer, the current chart and Add
+//   frmMainLifecycle.cpp   loading, first activation, shutdown
+
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Modes.h"
+#include "PlayButtonStates.h"
+
+class MIDI_OUT;
+class MidiOutDriver;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class ReckonerListener;
+class clsChart;
+class clsReckoner;
+class ctlChartControls;
+class ctlButtons;
+class ctlChordExt;
+class ctlDis;
+class ctlKey;
+class ctlMIDI;
+class ctlNeck;
+class ctlPosition;
+class ctlScaleExt;
+class frmTabWindow;
+class frmTips;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    // The working area, in twips.
+    static constexpr int kWidthTwips = 3960;
+    static constexpr int kHeightTwips = 6765;
+
+    // The MIDI devices come from `driver` (tests, benchmarks), which must
+    // outlive the window; by default from the system.
+    explicit frmMain(MidiOutDriver* driver = nullptr, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Loading: counts the run, prepares the data files, the tablature window,
+    // the current chart and the engine (chord dictionary). The MIDI output
+    // opens after the window's first paint (OpenMidiOutput).
+    void Form_Load();
+    // Lists the MIDI devices, opens the first and sends the last instrument.
+    // Runs once; start-up calls it after the first paint, so that loading the
+    // synthesizer's soundfont never holds the window back.
+    void OpenMidiOutput();
+    bool MidiOutputOpened() const { return midiOpened_; }
+
+    // The key name last chosen; "" after every mode change.
+    QString CurrentKey() const { return currentKey_; }
+    bool MapFlag() const { return mapFlag_; }
+    bool Playing() const { return playing_; }
+    bool StopChart() const { return stopChart_; }
+    bool TipShown() const { return tipShown_; }
+    bool Activated() const { return activated_; }
+    int16_t OffTicks() const { return offTicks_; }
+    // The path of the current chart file (lblChart's tag); "" when none.
+    QString ChartTag() const { return chartTag_; }
+
+    clsReckoner& objReckoner() const { return *objReckoner_; }
+    MIDI_OUT* Output() const { return midiOut_; }
+    ctlChartControls* ChartControl() const { return ChartControl_; }
+    // The newest chart viewer, while its window is open.
+    clsChart* objChart() const;
+    ctlNeck* Neck() const { return Neck_; }
+    ctlMIDI* MIDI() const { return MIDI_; }
+    ctlKey* Key() const { return Key_; }
+    ctlPosition* Pos() const { return Pos_; }
+    ctlChordExt* ChordExt() const { return ChordExt_; }
+    ctlScaleExt* ScaleExt() const { return ScaleExt_; }
+    ctlDis* Display() const { return Display_; }
+    ::ctlButtons* OptionButtons() const { return ctlButtons_; }
+    QListWidget* lstMatches() const { return lstMatches_; }
+    QListWidget* lstDevices() const { return lstDevices_; }
+    QPushButton* cmdEnter() const { return cmdEnter_; }
+    QPushButton* cmdClearFretboard() const { return cmdClearFretboard_; }
+    QScrollBar* HScroll1() const { return HScroll1_; }
+    QLabel* lblTune() const { return lblTune_; }
+    QLabel* lblMode() const { return lblMode_; }
+    QLabel* lblChart() const { return lblChart_; }
+    QLabel* lblQF() const { return lblQF_; }
+    QPushButton* cmdOptions() const { return cmdOptions_; }
+    QPushButton* cmdWindow() const { return cmdWindow_; }
+    const QTimer& tmrOff() const { return tmrOff_; }
+    frmTabWindow* TabWindowForm() const { return TabWindowForm_; }
+    frmTips* TipForm() const { return TipForm_; }
+
+    QMenu* mnuHidden() const { return mnuHidden_; }
+    QAction* mnuChords() const { return mnuChords_; }
+    QAction* mnuScales() const { return mnuScales_; }
+    QAction* mnuChartMan() const { return mnuChartMan_; }
+    QAction* mnuChartPlay() const { return mnuChartPlay_; }
+    QAction* mnuChordGen() const { return mnuChordGen_; }
+    QAction* mnuHiddenViewCC() const { return mnuHiddenViewCC_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class ReckonerEvents;
+
+
+    // frmMain.cpp
+    ReckonerListener* EngineListener() const;
+    void CreateControls();
+    void ConnectControls();
+
+    // frmMainMenus.cpp
+    void BuildMenus();
+    void ModeItemTriggered(QAction* item, bool checked, int32_t mode);
+
+    // frmMainModes.cpp
+    void mnuChords_Click(bool checked);
+    void mnuScales_Click(bool checked);
+    void mnuChartPlay_Click(bool checked);
+    void mnuChordGen_Click(bool checked);
+    void mnuChartMan_Click(bool checked);
+    void cmdOptions_Click();
+    // Sets the engine's mode, once any playback has stopped.
+    void RequestMode(int32_t mode);
+    void objReckoner_OnMode(int32_t Mode, const std::string& Text);
+    void UpdateTabWindow();
+
+    // frmMainMediation.cpp
+    void Key_KeyChange(const QString& Key);
+    void ChordExt_Change(int16_t Index);
+    void ChordExt_Clear();
+    void ScaleExt_Change(const QString& Caption);
+    void Pos_OnType(int16_t Index);
+    void Pos_OnVariation(int16_t Variation);
+    void Selector_MouseUp();
+    void objReckoner_ClearMatches();
+    void objReckoner_AddMatch(const std::string& Key, const std::string& Detail);
+    void objReckoner_OnDisplay(const std::string& Line1, const std::string& Line2, const std::string& Line3);
+    void objReckoner_OnChord(const std::string& Fingering);
+    void objReckoner_OnScale(const std::string& Position, const std::string& Description);
+    void objReckoner_OnVariation(int16_t VariationCount, int16_t Variation);
+    void objReckoner_NoChord(const std::string& Text);
+    void objReckoner_OnScaleType(int16_t TypeCode);
+    void Neck_OnChord();
+    void Neck_OnScale();
+    void Neck_NoChord();
+    void Neck_OnMap();
+    void Neck_OnClear();
+    void Neck_GenerateChord(const QString& MIDICode);
+    void TabWindowForm_ButtonClick();
+
+    // frmMainChordGen.cpp
+    void Neck_MouseDown(float X, float Y);
+    void cmdEnter_Click();
+    void TipForm_SetChord(const QString& Code);
+    void cmdClearFretboard_Click();
+
+    // frmMainPlayback.cpp
+    void MIDI_OnPlay();
+    void MIDI_OnStop();
+    void MIDI_OnNeckFocus();
+    void MIDI_OnTune(const QString& Caption, int16_t Tune);
+    void HScroll1_Change(int value);
+    void lstDevices_Click(int row);
+    void tmrOff_Timer();
+    // Runs `action` now, or, while Play runs, stops the playback (all notes
+    // off) and runs it once the Play handler has returned.
+    void AfterPlayback(std::function<void()> action);
+    void StopPlayback();
+    void RunDeferred();
+    void PlayChart();
+    void ShowChartItem(const QString& Line);
+
+    // frmMainCharts.cpp
+    void ChartControl_ChartSelected();
+    void ChartControl_OnChartClick(const QString& ChartFile, const QString& ChartName);
+    void ChartControl_OnChartView(const QString& ChartFile, const QString& ChartName);
+    void ChartControl_OnNoChart();
+    void ChartControl_ShowChartText(const QString& Text);
+    void ChartControl_ShowChartChord(const QString& Code);
+    void ChartControl_ShowChartScale(const QString& Code);
+    void ChartControl_ShowChartMap(const QString& MapNotes, bool Flag, bool SetRoot);
+    // A panel button that edits the charts is going down: a playback stops first.
+    void ChartControl_EditPressed();
+    void mnuHiddenViewCC_Click();
+    void objChart_OnUnload();
+    void objChart_OnChartNotFound(const QString& ChartFile);
+    void ShowChartWindow(const QString& ChartFile, const QString& ChartName);
+    void SetCurrentChart(const QString& ChartFile, const QString& ChartName);
+    void ctlButtons_Click(int16_t Index);
+    void AddToCurrentChart();
+
+    // frmMainLifecycle.cpp
+    void cmdWindow_Click();
+    void Form_Activate();
+    void Form_Unload();
+    void DockTabWindow();
+
+    // Controls.
+    ctlNeck* Neck_ = nullptr;
+    ctlMIDI* MIDI_ = nullptr;
+    ctlKey* Key_ = nullptr;
+    ctlPosition* Pos_ = nullptr;
+    ctlChordExt* ChordExt_ = nullptr;
+    ctlScaleExt* ScaleExt_ = nullptr;
+    ctlDis* Display_ = nullptr;
+    ::ctlButtons* ctlButtons_ = nullptr;
+    QListWidget* lstMatches_ = nullptr;
+    QListWidget* lstDevices_ = nullptr;
+    QPushButton* cmdEnter_ = nullptr;
+    QPushButton* cmdClearFretboard_ = nullptr;
+    QScrollBar* HScroll1_ = nullptr;
+    QLabel* lblTune_ = nullptr;
+    QLabel* lblMode_ = nullptr;
+    QLabel* lblChart_ = nullptr;
+    QLabel* lblQF_ = nullptr;
+    QPushButton* cmdOptions_ = nullptr;
+    QPushButton* cmdWindow_ = nullptr;
+    ctlChartControls* ChartControl_ = nullptr;
+    QTimer tmrOff_;
+
+    // Menus.
+    QMenu* mnuHidden_ = nullptr;
+    QActionGroup* modeItems_ = nullptr;
+    QAction* mnuChords_ = nullptr;
+    QAction* mnuScales_ = nullptr;
+    QAction* mnuChartMan_ = nullptr;
+    QAction* mnuChartPlay_ = nullptr;
+    QAction* mnuChordGen_ = nullptr;
+    QAction* mnuHiddenViewCC_ = nullptr;
+
+    // Objects.
+    std::unique_ptr<ReckonerEvents> reckonerEvents_;
+    std::unique_ptr<clsReckoner> objReckoner_;
+    MIDI_OUT* midiOut_ = nullptr;
+    QPointer<clsChart> objChart_;
+    frmTabWindow* TabWindowForm_ = nullptr;
+    frmTips* TipForm_ = nullptr;
+
+    // State.
+    QString currentKey_;
+    QString chartTag_;
+    QString chartName_;
+    bool mapFlag_ = false;
+    bool playing_ = false;
+    bool stopChart_ = false;
+    bool tipShown_ = false;
+    bool activated_ = false;
+    bool unloaded_ = false;
+    bool midiScheduled_ = false;
+    bool midiOpened_ = false;
+    // A note map is what the fretboard shows (its own map flag outlives Clear).
+    bool mapOnScreen_ = false;
+    int16_t offTicks_ = 0;
+    std::vector<std::function<void()>> deferred_;
+};

@@ -1,0 +1,202 @@
+// Charts: the chart panel's events, the chart viewer, the current chart
+// (lblChart and the settings) and the fretboard option strip, whose first
+// button adds what the fretboard shows to the current chart.
+#include <QAction>
+#include <QLabel>
+
+#include "AppSettings.h"
+#include "CarryOn.h"
+#include "ChartFile.h"
+#include "Prompter.h"
+// clsChart.h needs the chart window complete for its ChartForm().
+#include "frmChart.h"
+#include "clsChart.h"
+#include "clsReckoner.h"
+#include "ctlChartControls.h"
+#include "ctlDis.h"
+#include "ctlMIDI.h"
+#include "ctlNeck.h"
+#include "ctlPosition.h"
+#include "frmMain.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+
+void say(const QString& text, Prompter::Icon icon) {
+    Prompter::Current().Message(text, AppSettings::AppTitle(), icon);
+}
+
+QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+}  // namespace
+
+clsChart* frmMain::objChart() const { return objChart_; }
+
+void frmMain::SetCurrentChart(const QString& ChartFile, const QString& ChartName) {
+    chartTag_ = ChartFile;
+    chartName_ = ChartName;
+    lblChart_->setText(QStringLiteral("Chart: ") + ChartName);
+}
+
+// ---- the chart panel ----
+
+void frmMain::ChartControl_ChartSelected() {
+    CarryOn([&] {
+        if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_)
+            MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
+    });
+}
+
+void frmMain::ChartControl_OnChartClick(const QString& ChartFile, const QString& ChartName) {
+    CarryOn([&] { SetCurrentChart(ChartFile, ChartName); });
+    CarryOn([&] {
+        Display_->SetDisplay1(ChartName);
+        Display_->SetDisplay2(QString::number(ChartControl_->ChartCount()));
+        Display_->SetDisplay3(QString::number(ChartControl_->ItemCount()));
+    });
+    CarryOn([&] {
+        AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), ChartName);
+        AppSettings::SaveSetting(kSection, QStringLiteral("ChartFile"), chartTag_);
+    });
+    CarryOn([&] { mnuHiddenViewCC_->setEnabled(!ChartFile.isEmpty()); });
+    CarryOn([&] {
+        if (objReckoner_->Mode() == Modes::kChartManager) {
+            MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
+        } else if (ChartControl_->ItemCount() > 0) {
+            MIDI_->PlayButtons(PlayButtonStates::kReady);
+        } else {
+            Neck_->Clear();
+            MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
+        }
+    });
+}
+
+void frmMain::ChartControl_OnChartView(const QString& ChartFile, const QString& ChartName) {
+    ShowChartWindow(ChartFile, ChartName);
+}
+
+void frmMain::ChartControl_OnNoChart() { mnuHiddenViewCC_->setEnabled(false); }
+
+void frmMain::ChartControl_ShowChartText(const QString& Text) {
+    CarryOn([&] {
+        if (objReckoner_->Mode() == Modes::kChartPlay) Display_->SetDisplay1(Text.trimmed());
+    });
+}
+
+void frmMain::ChartControl_ShowChartChord(const QString& Code) { Neck_->WriteChord(Code); }
+
+void frmMain::ChartControl_ShowChartScale(const QString& Code) { Neck_->WriteScale(Code); }
+
+void frmMain::ChartControl_ShowChartMap(const QString& MapNotes, bool Flag, bool SetRoot) {
+    Neck_->MapNotes(MapNotes, Flag, SetRoot);
+}
+
+void frmMain::ChartControl_EditPressed() {
+    if (playing_) StopPlayback();
+}
+
+// ---- the chart viewer ----
+
+void frmMain::mnuHiddenViewCC_Click() {
+    ShowChartWindow(AppSettings::GetSetting(kSection, QStringLiteral("ChartFile")),
+                    AppSettings::GetSetting(kSection, QStringLiteral("ChartName")));
+}
+
+void frmMain::ShowChartWindow(const QString& ChartFile, const QString& ChartName) {
+    AfterPlayback([this, ChartFile, ChartName] {
+        objChart_ = new clsChart(this);
+        connect(objChart_, &clsChart::OnUnload, this, &frmMain::objChart_OnUnload, Qt::DirectConnection);
+        connect(objChart_, &clsChart::OnChartNotFound, this, &frmMain::objChart_OnChartNotFound,
+                Qt::DirectConnection);
+        objChart_->ShowChart(ChartFile, ChartName);
+    });
+}
+
+void frmMain::objChart_OnUnload() { objChart_ = nullptr; }
+
+void frmMain::objChart_OnChartNotFound(const QString& ChartFile) {
+    if (ChartFile == chartTag_) {
+        // The current chart has gone: forget it, so that Add cannot write it anew.
+        chartTag_.clear();
+        chartName_.clear();
+        lblChart_->setText(QStringLiteral("Chart: *****"));
+        mnuHiddenViewCC_->setEnabled(false);
+    } else if (!chartTag_.isEmpty()) {
+        // Another chart has gone: the settings keep naming the current one.
+        AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), chartName_);
+        AppSettings::SaveSetting(kSection, QStringLiteral("ChartFile"), chartTag_);
+    }
+}
+
+// ---- the fretboard option strip ----
+
+void frmMain::ctlButtons_Click(int16_t Index) {
+    CarryOn([&] {
+        switch (Index) {
+            case 0:
+                AddToCurrentChart();
+                return;
+            case 1:  // note map
+                if (objReckoner_->Mode() == Modes::kChordGenerator) return;
+                Neck_->MapNotes(QString::fromStdString(objReckoner_->GetMapNotes()), mapFlag_);
+                mapFlag_ = !mapFlag_;
+                return;
+            case 2:
+                Neck_->SetFretNumbers(!Neck_->FretNumbers());
+                return;
+            case 3:
+                Neck_->SetStringNumbers(!Neck_->StringNumbers());
+                return;
+            default:
+                return;
+        }
+    });
+}
+
+void frmMain::AddToCurrentChart() {
+    const int32_t mode = objReckoner_->Mode();
+    if (mode == Modes::kChartPlay) return;
+    if (chartTag_.isEmpty()) {
+        say(QStringLiteral("You must select \"Options -> Manage Charts\" and \r\n"
+                           "select or create a chart before you can save grids."),
+            Prompter::Icon::Information);
+        return;
+    }
+    if (mode != Modes::kChordDictionary && mode != Modes::kScaleDictionary) return;
+
+    // Exactly what the fretboard shows: a map (the fretboard's own map flag
+    // outlives a cleared neck, so the window keeps track), else the chord or
+    // the scale position.
+    QString text;
+    QString code;
+    const QString heading = Display_->DisplayTitle1() + QLatin1Char(' ') + Display_->Display1() +
+                            QStringLiteral(" (") + QString::number(Pos_->Variation()) + QLatin1Char(')');
+    if (mapOnScreen_) {
+        text = (QStringLiteral("Map: ") + Display_->Display1()).trimmed();
+        code = Neck_->MapCode();
+    } else if (mode == Modes::kScaleDictionary) {
+        if (Neck_->ScaleCode().isEmpty()) return;
+        text = heading.trimmed();
+        code = Neck_->ScaleCode();
+    } else {
+        const QString chord = Neck_->ChordCode().trimmed();
+        if (chord.isEmpty() || chord.toLower() == QLatin1String("not available")) {
+            say(QStringLiteral("No chord available to add!"), Prompter::Icon::Exclamation);
+            return;
+        }
+        text = heading.trimmed();
+        code = Neck_->ChordCode();
+    }
+
+    QString error;
+    if (!ChartFile::Append(chartTag_, text, code, &error)) {
+        say(QStringLiteral("%1 could not be added to the chart %2.\r\n\r\n%3")
+                .arg(text, quoted(ChartControl_->ChartName()), error),
+            Prompter::Icon::Exclamation);
+        return;
+    }
+    ChartControl_->AddToChart(text, code);
+    say(text + QStringLiteral(" added to ") + quoted(ChartControl_->ChartName()) + QStringLiteral(" chart."),
+        Prompter::Icon::Information);
+}

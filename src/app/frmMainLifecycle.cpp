@@ -1,0 +1,159 @@
+// Loading, the first activation and shutdown of the main window.
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "AppPaths.h"
+#include "AppSettings.h"
+#include "CarryOn.h"
+#include "ChartFile.h"
+#include "MIDI_OUT.h"
+#include "Prompter.h"
+#include "clsReckoner.h"
+#include "ctlChartControls.h"
+#include "ctlMIDI.h"
+#include "frmMain.h"
+#include "frmTabWindow.h"
+#include "modDefaultCharts.h"
+#include "modInstrumentFile.h"
+#include "modMain.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+
+QString setting(const char* key) { return AppSettings::GetSetting(kSection, QLatin1String(key), QString()); }
+
+// A remembered chart counts only when it is a chart file of the chart folder.
+bool isChartOfFolder(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.fileName().endsWith(QLatin1String(".cht"))) return false;
+    const QString folder = QFileInfo(ChartFile::ChartFolder()).canonicalFilePath();
+    return !folder.isEmpty() && file.canonicalPath() == folder;
+}
+
+}  // namespace
+
+void frmMain::Form_Load() {
+    CarryOn([&] {
+        if (modMain::GetRunCount() == 1) modDefaultCharts::WriteDefaultCharts();
+    });
+    CarryOn([&] {
+        MIDI_->SetMidiFile(modInstrumentFile::InstrumentFilePath());
+        if (!QFileInfo::exists(MIDI_->MidiFile()) && !modInstrumentFile::WriteInstrumentFile()) {
+            Prompter::Current().Message(
+                QStringLiteral("The instrument list could not be written to\r\n%1").arg(MIDI_->MidiFile()),
+                AppSettings::AppTitle(), Prompter::Icon::Exclamation);
+        }
+    });
+    CarryOn([&] { MIDI_->SetTune(ctlMIDI::StoredTune()); });
+    // The device list and the instrument wait for the first paint (OpenMidiOutput).
+    CarryOn([&] {
+        TabWindowForm_ = new frmTabWindow(this);
+        connect(TabWindowForm_, &frmTabWindow::ButtonClick, this, &frmMain::TabWindowForm_ButtonClick,
+                Qt::DirectConnection);
+    });
+    CarryOn([&] {
+        const QString file = setting("ChartFile");
+        if (isChartOfFolder(file)) {
+            SetCurrentChart(file, setting("ChartName"));
+        } else {
+            chartTag_.clear();
+            chartName_.clear();
+            lblChart_->setText(QStringLiteral("Chart: *****"));
+        }
+    });
+    CarryOn([&] { ChartControl_->SetLstItems(TabWindowForm_->lstChartItems()); });
+    CarryOn([&] {
+        QString start = lblChart_->text();
+        start.remove(QStringLiteral("Chart:"));
+        ChartControl_->SetStartChart(start.trimmed());
+    });
+    CarryOn([&] {
+        objReckoner_ = std::make_unique<clsReckoner>(EngineListener());
+        objReckoner_->SetMode(Modes::kChordDictionary);
+    });
+    CarryOn([&] { mnuChords_->setChecked(true); });
+}
+
+void frmMain::OpenMidiOutput() {
+    if (midiOpened_ || unloaded_) return;
+    midiOpened_ = true;
+    CarryOn([&] { MIDI_->InitDev(lstDevices_); });
+    CarryOn([&] {
+        MIDI_->SetSound(ctlMIDI::StoredSound());
+        midiOut_->SetInstrument(0, 0, MIDI_->Sound());
+    });
+}
+
+bool frmMain::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !activated_ && objReckoner_) Form_Activate();
+    return QWidget::event(e);
+}
+
+void frmMain::paintEvent(QPaintEvent* e) {
+    QWidget::paintEvent(e);
+    // Opening the output loads the synthesizer's soundfont: the window shows first.
+    if (!midiScheduled_ && objReckoner_) {
+        midiScheduled_ = true;
+        QMetaObject::invokeMethod(this, &frmMain::OpenMidiOutput, Qt::QueuedConnection);
+    }
+}
+
+void frmMain::Form_Activate() {
+    activated_ = true;
+    CarryOn([&] {
+        if (!TabWindowForm_) return;
+        TabWindowForm_->setVisible(AppSettings::GetBool(QStringLiteral("TabWindow"), true));
+        TabWindowForm_->lower();
+    });
+    CarryOn([&] { DockTabWindow(); });
+    CarryOn([&] { ChartControl_->SetInitialized(true); });
+}
+
+void frmMain::DockTabWindow() {
+    // Upper right of the main window; the other dock places come with the
+    // Tab Window menu.
+    if (!TabWindowForm_ || !TabWindowForm_->isVisible()) return;
+    const QRect main = frameGeometry();
+    TabWindowForm_->move(main.right() + 1, main.top());
+}
+
+void frmMain::cmdWindow_Click() {
+    if (!TabWindowForm_) return;
+    TabWindowForm_->setVisible(!TabWindowForm_->isVisible());
+    AppSettings::SaveBool(QStringLiteral("TabWindow"), TabWindowForm_->isVisible());
+    DockTabWindow();
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+    if (playing_) {
+        // Closing while Play sounds: stop first, close once it has unwound.
+        e->ignore();
+        AfterPlayback([this] { close(); });
+        return;
+    }
+    Form_Unload();
+    e->accept();
+}
+
+void frmMain::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    CarryOn([&] { midiOut_->AllNotesOff(); });
+    CarryOn([&] { midiOut_->CloseDevice(); });
+    CarryOn([&] {
+        if (TabWindowForm_) AppSettings::SaveBool(QStringLiteral("TabWindow"), TabWindowForm_->isVisible());
+    });
+    CarryOn([&] {
+        delete TabWindowForm_;
+        TabWindowForm_ = nullptr;
+    });
+    QCoreApplication::quit();
+}

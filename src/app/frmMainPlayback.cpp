@@ -1,0 +1,164 @@
+// Playback: Play and Stop of the MIDI panel, chart play item by item, the
+// tuning controls, the device list and the timer that silences the
+// synthesizer after each playback.
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+
+#include "AppSettings.h"
+#include "CarryOn.h"
+#include "ChartFile.h"
+#include "MIDI_OUT.h"
+#include "clsReckoner.h"
+#include "ctlChartControls.h"
+#include "ctlDis.h"
+#include "ctlMIDI.h"
+#include "ctlNeck.h"
+#include "frmMain.h"
+#include "modFunctions.h"
+
+void frmMain::MIDI_OnPlay() {
+    // A Play while the last one is still unwinding (Stop, then Play at once)
+    // starts afresh after it, never inside it.
+    if (playing_) {
+        deferred_.push_back([this] { MIDI_OnPlay(); });
+        return;
+    }
+    CarryOn([&] { Neck_->setFocus(); });
+    stopChart_ = false;
+    playing_ = true;
+    // A tick left from the last playback must not silence this one.
+    tmrOff_.stop();
+    offTicks_ = 0;
+    CarryOn([&] { ChartControl_->EnableLists(false); });
+    CarryOn([&] { MIDI_->EnableDeviceButtons(false); });
+    CarryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kPlaying); });
+    CarryOn([&] {
+        switch (objReckoner_->Mode()) {
+            case Modes::kChordDictionary:
+                MIDI_->PlayChord(Neck_->MIDICode());
+                break;
+            case Modes::kScaleDictionary:
+                MIDI_->PlayScale(Neck_->MIDICode());
+                break;
+            case Modes::kChartPlay:
+                PlayChart();
+                break;
+            default:
+                break;
+        }
+    });
+    playing_ = false;
+    CarryOn([&] { ChartControl_->EnableLists(true); });
+    CarryOn([&] { MIDI_->EnableDeviceButtons(true); });
+    CarryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kReady); });
+    tmrOff_.start();
+    stopChart_ = false;
+    if (!deferred_.empty()) QMetaObject::invokeMethod(this, &frmMain::RunDeferred, Qt::QueuedConnection);
+}
+
+void frmMain::PlayChart() {
+    const QFileInfo chart(chartTag_);
+    if (chartTag_.isEmpty() || !chart.isFile() || chart.size() == 0) {
+        Display_->SetDisplay1(QStringLiteral("Chart Is Empty!"));
+        return;
+    }
+    const int16_t Start = ChartControl_->SelectedItem();
+    int16_t I = Start;
+    // The count is read anew for every item; "<" keeps a chart that shrank
+    // under the loop from running it on for ever.
+    while (I < ChartControl_->ItemCount() && !stopChart_) {
+        CarryOn([&] { ShowChartItem(ChartControl_->GetItemCode(I)); });
+        ++I;
+        CarryOn([&] { ChartControl_->SelectItem(I); });
+    }
+    CarryOn([&] { ChartControl_->SelectItem(Start); });
+    CarryOn([&] { Display_->SetDisplay1(ChartControl_->ChartName()); });
+}
+
+void frmMain::ShowChartItem(const QString& Line) {
+    // A line without "~" (or with nothing after it) has no code: nothing to
+    // show or play, rather than the last item again.
+    const qsizetype tilde = Line.indexOf(QLatin1Char('~'));
+    if (tilde < 0) return;
+    const QString display = Line.left(tilde);
+    const QString code = Line.section(QLatin1Char('~'), 1, 1);
+    if (code.trimmed().isEmpty()) return;
+    const QString name = display.section(QLatin1Char(':'), 1, 1);
+    const QString root = QString::fromStdString(modFunctions::GetRootName(name.toStdString()));
+    // The kind is told as the chart panel tells it, by how the text begins.
+    switch (ChartFile::KindOf(display)) {
+        case ChartFile::Kind::Scale:
+            Neck_->WriteScale(code + QLatin1Char('$') + root);
+            MIDI_->PlayScale(Neck_->MIDICode());
+            break;
+        case ChartFile::Kind::Chord:
+            Neck_->WriteChord(code + QLatin1Char('$') + root);
+            Display_->SetDisplay1(name.trimmed());
+            MIDI_->PlayChord(Neck_->MIDICode());
+            break;
+        default:
+            break;
+    }
+}
+
+void frmMain::MIDI_OnStop() {
+    if (objReckoner_->Mode() != Modes::kChartPlay) return;
+    stopChart_ = true;
+    MIDI_->PlayButtons(PlayButtonStates::kReady);
+}
+
+void frmMain::MIDI_OnNeckFocus() {
+    CarryOn([&] { Neck_->setFocus(); });
+}
+
+void frmMain::MIDI_OnTune(const QString& Caption, int16_t Tune) {
+    lblTune_->setText(Caption);
+    HScroll1_->setValue(Tune);
+    AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("Tune"), QString::number(Tune));
+}
+
+void frmMain::HScroll1_Change(int value) { MIDI_->SetTune(static_cast<int16_t>(value)); }
+
+void frmMain::lstDevices_Click(int row) {
+    QListWidgetItem* item = lstDevices_->item(row);
+    if (!item) return;
+    midiOut_->AllNotesOff();
+    midiOut_->CloseDevice();
+    midiOut_->OpenDevice(static_cast<int16_t>(item->data(Qt::UserRole).toInt()));
+    midiOut_->SetInstrument(0, 0, MIDI_->Sound());
+}
+
+void frmMain::tmrOff_Timer() {
+    if (offTicks_ == 4) {
+        midiOut_->AllNotesOff();
+        offTicks_ = 0;
+        tmrOff_.stop();
+    }
+    ++offTicks_;
+}
+
+void frmMain::AfterPlayback(std::function<void()> action) {
+    if (!playing_) {
+        action();
+        return;
+    }
+    StopPlayback();
+    deferred_.push_back(std::move(action));
+}
+
+void frmMain::StopPlayback() {
+    stopChart_ = true;
+    MIDI_->Stop();
+    midiOut_->AllNotesOff();
+}
+
+void frmMain::RunDeferred() {
+    // Each action may start a playback of its own, which then defers the rest.
+    while (!deferred_.empty() && !playing_) {
+        std::function<void()> action = std::move(deferred_.front());
+        deferred_.erase(deferred_.begin());
+        CarryOn(action);
+    }
+}

@@ -1,0 +1,161 @@
+// Add to chart: the line appended is exactly what the fretboard shows, every
+// refusal has its message (or none, as the mode asks), and a failed write
+// adds nothing.
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "AppTestSupport.h"
+#include "SelectorButton.h"
+#include "clsReckoner.h"
+#include "ctlButtons.h"
+#include "ctlChordExt.h"
+#include "ctlDis.h"
+#include "ctlKey.h"
+#include "ctlNeck.h"
+#include "ctlScaleExt.h"
+
+using namespace apptest;
+
+namespace {
+
+const QString kChart = QStringLiteral("Adds");
+
+class AddToChartTest : public AppFixture {
+protected:
+    frmMain& StartWithChart() {
+        RememberChart(kChart, {QStringLiteral("DESC:")});
+        frmMain& main = Start();
+        EXPECT_EQ(main.ChartTag(), ChartPath(kChart));
+        return main;
+    }
+    void Add(frmMain& main) {
+        prompter.Clear();
+        main.OptionButtons()->Button(0)->click();
+    }
+    void CMajor(frmMain& main) {
+        main.Key()->Button(2)->click();
+        main.ChordExt()->ExtButton(0)->click();
+    }
+    std::string File() const { return Bytes(ChartPath(kChart)).toStdString(); }
+    QStringList Said() const {
+        QStringList out;
+        for (const auto& m : prompter.Messages()) out << m.text;
+        return out;
+    }
+};
+
+const std::string kEmpty("DESC:\r\n");
+const QString kNoChord = QStringLiteral("No chord available to add!");
+
+TEST_F(AddToChartTest, WhatIsShownIsWhatIsStored) {
+    frmMain& main = StartWithChart();
+    CMajor(main);
+    Add(main);
+    std::string expected = kEmpty + "Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0\r\n";
+    EXPECT_EQ(File(), expected);
+
+    // A note map on screen is stored as a map, first drawn with the flag True.
+    main.OptionButtons()->Button(1)->click();
+    Add(main);
+    expected += "Map: C Major~C-E-G~True\r\n";
+    EXPECT_EQ(File(), expected);
+    EXPECT_EQ(Said(), QStringList({QStringLiteral("Map: C Major added to \"Adds\" chart.")}));
+
+    // A new drawing replaces the map: the chord is stored again.
+    main.Key()->Button(0)->click();
+    main.ChordExt()->ExtButton(1)->click();
+    ASSERT_EQ(main.Neck()->ChordCode(), QStringLiteral("0,6,0,0,2,2,2,3,1,1,0,0"));
+    Add(main);
+    expected += "Chord: A Minor (1)~" + main.Neck()->ChordCode().toStdString() + "\r\n";
+    EXPECT_EQ(File(), expected);
+
+    // In the scale dictionary a map on screen is a map too.
+    main.mnuScales()->trigger();
+    main.Key()->Button(2)->click();
+    main.ScaleExt()->Button(0)->click();
+    Add(main);
+    expected += "Scale: C Major (1)~" + main.Neck()->ScaleCode().toStdString() + "\r\n";
+    main.OptionButtons()->Button(1)->click();
+    Add(main);
+    expected += "Map: C Major~C-D-E-F-G-A-B~True\r\n";
+    EXPECT_EQ(File(), expected);
+
+    // The panel holds the same items, codes as in the file.
+    const QStringList lines = QString::fromStdString(expected).trimmed().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(main.ChartControl()->ItemCount(), lines.size() - 1);
+    for (int i = 1; i < lines.size(); ++i)
+        EXPECT_EQ(main.ChartControl()->GetItemCode(static_cast<int16_t>(i - 1)), lines[i]);
+}
+
+TEST_F(AddToChartTest, AStaleMapIsNeverStored) {
+    frmMain& main = StartWithChart();
+    CMajor(main);
+    main.OptionButtons()->Button(1)->click();
+    ASSERT_TRUE(main.Neck()->IsMap());
+    // Clear starts the chord dictionary afresh: an empty neck, whatever the
+    // fretboard's own map flag says.
+    main.ChordExt()->ClearButton()->click();
+    ASSERT_TRUE(main.Neck()->IsMap());
+    Add(main);
+    EXPECT_EQ(Said(), QStringList({kNoChord}));
+    EXPECT_EQ(File(), kEmpty);
+
+    main.mnuScales()->trigger();
+    Add(main);
+    EXPECT_EQ(Said(), QStringList());
+    EXPECT_EQ(File(), kEmpty);
+}
+
+TEST_F(AddToChartTest, RefusalsByMode) {
+    frmMain& main = StartWithChart();
+    // Nothing drawn in the chord dictionary.
+    Add(main);
+    EXPECT_EQ(Said(), QStringList({kNoChord}));
+    // A chord the position type lacks.
+    main.Key()->Button(2)->click();
+    bool notAvailable = false;
+    for (int ext = 0; ext < 35 && !notAvailable; ++ext) {
+        main.ChordExt()->ExtButton(ext)->click();
+        notAvailable = main.Neck()->ChordCode() == QLatin1String("Not Available");
+    }
+    ASSERT_TRUE(notAvailable);
+    Add(main);
+    EXPECT_EQ(Said(), QStringList({kNoChord}));
+    EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Exclamation);
+    // Chart play, the chord generator and the chart manager add nothing, silently.
+    for (QAction* mode : {main.mnuChartPlay(), main.mnuChordGen(), main.mnuChartMan()}) {
+        mode->trigger();
+        Add(main);
+        EXPECT_EQ(Said(), QStringList());
+    }
+    EXPECT_EQ(File(), kEmpty);
+}
+
+TEST_F(AddToChartTest, WithoutACurrentChartItSaysHowToGetOne) {
+    frmMain& main = Start();
+    CMajor(main);
+    Add(main);
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    EXPECT_EQ(prompter.Messages()[0].text, QStringLiteral("You must select \"Options -> Manage Charts\" and \r\n"
+                                                          "select or create a chart before you can save grids."));
+    EXPECT_EQ(prompter.Messages()[0].title, QStringLiteral("Quillfret Pro"));
+    EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Information);
+}
+
+TEST_F(AddToChartTest, AFailedWriteSaysWhyAndAddsNothing) {
+    frmMain& main = StartWithChart();
+    CMajor(main);
+    // The chart's file has become a folder: no one can write it.
+    ASSERT_TRUE(QFile::remove(ChartPath(kChart)));
+    ASSERT_TRUE(QDir().mkdir(ChartPath(kChart)));
+    Add(main);
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    EXPECT_TRUE(prompter.Messages()[0].text.startsWith(
+        QStringLiteral("Chord: C Major (1) could not be added to the chart \"Adds\".\r\n\r\n")));
+    EXPECT_GT(prompter.Messages()[0].text.size(), 70);
+    EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Exclamation);
+    EXPECT_EQ(main.ChartControl()->ItemCount(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// Playback from the main window: tuning, the silencing timer, and what
+// happens when the user switches mode or closes the window while a chord
+// sounds (the playback stops first, then the request is carried out).
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "AppTestSupport.h"
+#include "SelectorButton.h"
+#include "clsReckoner.h"
+#include "ctlChordExt.h"
+#include "ctlKey.h"
+#include "ctlMIDI.h"
+#include "ctlNeck.h"
+#include "frmTabWindow.h"
+
+using namespace apptest;
+
+namespace {
+
+class PlaybackTest : public AppFixture {
+protected:
+    frmMain& StartWithCMajor() {
+        frmMain& main = Start();
+        main.Key()->Button(2)->click();
+        main.ChordExt()->ExtButton(0)->click();
+        recorder.Clear();
+        return main;
+    }
+};
+
+TEST_F(PlaybackTest, TheTuningBarShiftsWhatIsPlayedAndIsRemembered) {
+    frmMain& main = StartWithCMajor();
+    EXPECT_EQ(main.lblTune()->text(), QStringLiteral("Tune: Std"));
+    main.HScroll1()->setValue(4);
+    EXPECT_EQ(main.lblTune()->text(), QStringLiteral("Tune:+1/2"));
+    EXPECT_EQ(main.MIDI()->Tune(), 4);
+    EXPECT_EQ(Setting(QStringLiteral("Tune")), QStringLiteral("4"));
+    main.MIDI()->cmdPlay()->click();
+    EXPECT_EQ(Recorded(), "off 49 53 56 61 65 off 49 53 56 61 65 off");
+    modMain::Shutdown();
+
+    frmMain& again = Start();
+    EXPECT_EQ(again.HScroll1()->value(), 4);
+    EXPECT_EQ(again.lblTune()->text(), QStringLiteral("Tune:+1/2"));
+}
+
+TEST_F(PlaybackTest, EveryPlayRestartsTheSilencingTimer) {
+    frmMain& main = StartWithCMajor();
+    main.MIDI()->cmdPlay()->click();
+    ASSERT_TRUE(WaitFor([&] { return main.OffTicks() == 3; }));
+    // A new playback: the ticks of the last one must not cut it short.
+    main.MIDI()->cmdPlay()->click();
+    QElapsedTimer sinceEnd;
+    sinceEnd.start();
+    EXPECT_EQ(main.OffTicks(), 0);
+    EXPECT_TRUE(main.tmrOff().isActive());
+    recorder.Clear();
+    ASSERT_TRUE(WaitFor([&] { return !main.tmrOff().isActive(); }, 5000));
+    EXPECT_GE(sinceEnd.elapsed(), 1900);
+    EXPECT_EQ(Recorded(), "off");
+}
+
+TEST_F(PlaybackTest, PlayWithNothingToPlayStillEndsReady) {
+    frmMain& main = Start();
+    for (QAction* mode : {main.mnuChordGen(), main.mnuChartMan()}) {
+        mode->trigger();
+        recorder.Clear();
+        emit main.MIDI()->OnPlay();
+        EXPECT_EQ(Recorded(), "");
+        EXPECT_FALSE(main.Playing());
+        EXPECT_TRUE(main.tmrOff().isActive());
+        EXPECT_TRUE(main.MIDI()->cmdPlay()->isEnabled());
+        EXPECT_TRUE(main.MIDI()->cmdDevices()->isEnabled());
+    }
+}
+
+TEST_F(PlaybackTest, SwitchingModeDuringAStrumStopsItFirst) {
+    frmMain& main = StartWithCMajor();
+    int modeDuringPlay = -1;
+    AfterNoteOn(2, [&] {
+        main.mnuScales()->trigger();
+        modeDuringPlay = main.objReckoner().Mode();
+    });
+    main.MIDI()->cmdPlay()->click();
+    EXPECT_EQ(modeDuringPlay, 0);  // asked while playing: the strum stops first
+    EXPECT_EQ(Recorded(), "off 48 52 off off off");
+    ASSERT_TRUE(WaitFor([&] { return main.objReckoner().Mode() == 1; }));
+    EXPECT_TRUE(main.mnuScales()->isChecked());
+    EXPECT_EQ(main.lblMode()->text(), QStringLiteral("Scale Dictionary"));
+    EXPECT_FALSE(main.Playing());
+    EXPECT_FALSE(main.MIDI()->cmdPlay()->isEnabled());
+    EXPECT_FALSE(main.MIDI()->cmdStop()->isEnabled());
+    EXPECT_TRUE(main.MIDI()->cmdDevices()->isEnabled());
+    EXPECT_EQ(main.Neck()->MIDICode(), QString());
+    Pump(50);
+    EXPECT_EQ(Recorded(), "off 48 52 off off off");
+
+    // The extension selector's Clear (mode 0) takes the same way.
+    main.mnuChords()->trigger();
+    main.Key()->Button(2)->click();
+    main.ChordExt()->ExtButton(0)->click();
+    recorder.Clear();
+    AfterNoteOn(1, [&] { main.ChordExt()->ClearButton()->click(); });
+    main.MIDI()->cmdPlay()->click();
+    EXPECT_EQ(Recorded(), "off 48 off off off");
+    ASSERT_TRUE(WaitFor([&] { return main.Neck()->ChordCode().isEmpty(); }));
+    EXPECT_EQ(main.CurrentKey(), QString());
+}
+
+TEST_F(PlaybackTest, ClosingDuringAStrumStopsItThenCloses) {
+    frmMain& main = StartWithCMajor();
+    bool visibleAfterClose = false;
+    AfterNoteOn(3, [&] {
+        main.close();
+        visibleAfterClose = main.isVisible();
+    });
+    main.MIDI()->cmdPlay()->click();
+    EXPECT_TRUE(visibleAfterClose);
+    ASSERT_TRUE(WaitFor([&] { return !main.isVisible(); }));
+    EXPECT_EQ(Recorded(), "off 48 52 55 off off off off");
+    EXPECT_FALSE(recorder.IsOpen());
+    EXPECT_EQ(main.TabWindowForm(), nullptr);
+    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+}
+
+}  // namespace
