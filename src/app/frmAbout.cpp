@@ -90,11 +90,13 @@ void frmAbout::done(int result) {
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblURL_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && lblURL_->rect().contains(
-            static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        lblURL_Click();
-        return true;
+    // A click on the link: released on it with the left button.
+    if (watched == lblURL_ && event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (release->button() == Qt::LeftButton && lblURL_->rect().contains(release->position().toPoint())) {
+            lblURL_Click();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
