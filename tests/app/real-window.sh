@@ -120,6 +120,8 @@ x0=$1
 y0=$2
 xdotool mousemove --sync $((x0 + 30)) $((y0 + 10))
 xdotool mousedown 1
+# A moment for the window manager to take the pointer for the move.
+sleep 0.2
 i=1
 while [ $i -le 10 ]; do
     xdotool mousemove --sync $((x0 + 30 + 12 * i)) $((y0 + 10 + 9 * i))
