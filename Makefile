@@ -3,12 +3,14 @@
 # make test-asan  the same under AddressSanitizer + UndefinedBehaviorSanitizer
 # make bench      build and run the benchmarks
 # make fuzz       build the chart file fuzz target with clang and run it (FUZZ_SECONDS)
+# make install    build, then install under PREFIX (/usr/local), honouring DESTDIR
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 25
+PREFIX     ?= /usr/local
 
-.PHONY: deps configure build run test test-asan bench fuzz clean
+.PHONY: deps configure build run test test-asan bench fuzz install clean
 
 deps:
 	@scripts/install-deps
@@ -39,6 +41,9 @@ bench: build
 
 fuzz: deps
 	@scripts/fuzz-charts $(FUZZ_SECONDS)
+
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -75,6 +75,7 @@ frmMain::frmMain(MidiOutDriver* driver, QWidget* parent) : QWidget(parent) {
     setFont(AppFonts::Tahoma());
     reckonerEvents_ = std::make_unique<ReckonerEvents>(*this);
     CreateControls();
+    CreateChrome();
     BuildMenus();
     ConnectControls();
 }

@@ -13,6 +13,8 @@
 //   frmMainPlayback.cpp    Play and Stop, chart play, tuning, devices, the silencing timer
 //   frmMainCharts.cpp      the chart panel, the viewer, the current chart and Add
 //   frmMainLifecycle.cpp   loading, first activation, shutdown
+//   frmMainWindow.cpp      docking the tablature window, dragging, minimising to the tray
+//   frmMainHelp.cpp        help, the product page and the about box
 
 #include <QPointer>
 #include <QString>
@@ -48,6 +50,8 @@ class ctlMIDI;
 class ctlNeck;
 class ctlPosition;
 class ctlScaleExt;
+class TrayIcon;
+class frmAbout;
 class frmTabWindow;
 class frmTips;
 
@@ -108,6 +112,9 @@ public:
     QLabel* lblQF() const { return lblQF_; }
     QPushButton* cmdOptions() const { return cmdOptions_; }
     QPushButton* cmdWindow() const { return cmdWindow_; }
+    QPushButton* cmdHelp() const { return cmdHelp_; }
+    QPushButton* cmdMin() const { return cmdMin_; }
+    QPushButton* cmdExit() const { return cmdExit_; }
     const QTimer& tmrOff() const { return tmrOff_; }
     frmTabWindow* TabWindowForm() const { return TabWindowForm_; }
     frmTips* TipForm() const { return TipForm_; }
@@ -119,11 +126,36 @@ public:
     QAction* mnuChartPlay() const { return mnuChartPlay_; }
     QAction* mnuChordGen() const { return mnuChordGen_; }
     QAction* mnuHiddenViewCC() const { return mnuHiddenViewCC_; }
+    QMenu* mnuTabWin() const { return mnuTabWin_; }
+    // The dock items in menu order: Top, Bottom, Lower Left, Lower Right,
+    // Upper Right, Upper Left.
+    QAction* mnuDock(int menuIndex) const { return mnuDock_[menuIndex]; }
+    QAction* mnuQFWeb() const { return mnuQFWeb_; }
+    QAction* mnuFileExit() const { return mnuFileExit_; }
+    QMenu* mnuHelp() const { return mnuHelp_; }
+    QAction* mnuHelpContents() const { return mnuHelpContents_; }
+    QAction* mnuHelpSearch() const { return mnuHelpSearch_; }
+    QAction* mnuHelpAbout() const { return mnuHelpAbout_; }
+    QMenu* mnuTray() const { return mnuTray_; }
+    QAction* mnuTrayRestore() const { return mnuTrayRestore_; }
+
+    // The tray icon (shown while the program is put away in the tray).
+    TrayIcon& Tray() const { return *tray_; }
+    // The tablature window was shown when the main window last went away.
+    bool TabWasVisible() const { return tabWasVisible_; }
+    // The open about box, or null.
+    frmAbout* AboutForm() const { return AboutForm_; }
+
+    // Opens the help at its contents, or says that it is missing.
+    void ShowHelp();
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class ReckonerEvents;
@@ -219,7 +251,37 @@ private:
     void cmdWindow_Click();
     void Form_Activate();
     void Form_Unload();
+
+    // frmMainMenus.cpp
+    void BuildShellMenus();
+    void cmdHelp_Click();
+
+    // frmMainWindow.cpp
+    void CreateChrome();
     void DockTabWindow();
+    // Puts the tablature window at a dock place ("0".."5"), from the main
+    // window's place; a place that is not one of them counts as Upper Right.
+    void PlaceTabWindow(int place);
+    // The dock place stored in "TabWinDock".
+    static int StoredDockPlace();
+    void ShowDockCheck(int place);
+    void DockItem_Click(int place);
+    void DragWindows();
+    void cmdMin_Click();
+    void Form_Resize(bool minimised);
+    void Tray_RightButtonDown();
+    void mnuTrayRestore_Click();
+    void cmdExit_Click();
+    void mnuFileExit_Click();
+    void TabWindowForm_Closed();
+
+    // frmMainHelp.cpp
+    void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
+    void mnuQFWeb_Click();
+    void AboutForm_OnUnload();
+    void OpenHelp(bool search);
 
     // Controls.
     ctlNeck* Neck_ = nullptr;
@@ -241,6 +303,9 @@ private:
     QLabel* lblQF_ = nullptr;
     QPushButton* cmdOptions_ = nullptr;
     QPushButton* cmdWindow_ = nullptr;
+    QPushButton* cmdHelp_ = nullptr;
+    QPushButton* cmdMin_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
     ctlChartControls* ChartControl_ = nullptr;
     QTimer tmrOff_;
 
@@ -253,6 +318,16 @@ private:
     QAction* mnuChartPlay_ = nullptr;
     QAction* mnuChordGen_ = nullptr;
     QAction* mnuHiddenViewCC_ = nullptr;
+    QMenu* mnuTabWin_ = nullptr;
+    QAction* mnuDock_[6] = {};
+    QAction* mnuQFWeb_ = nullptr;
+    QAction* mnuFileExit_ = nullptr;
+    QMenu* mnuHelp_ = nullptr;
+    QAction* mnuHelpContents_ = nullptr;
+    QAction* mnuHelpSearch_ = nullptr;
+    QAction* mnuHelpAbout_ = nullptr;
+    QMenu* mnuTray_ = nullptr;
+    QAction* mnuTrayRestore_ = nullptr;
 
     // Objects.
     std::unique_ptr<ReckonerEvents> reckonerEvents_;
@@ -261,6 +336,8 @@ private:
     QPointer<clsChart> objChart_;
     frmTabWindow* TabWindowForm_ = nullptr;
     frmTips* TipForm_ = nullptr;
+    frmAbout* AboutForm_ = nullptr;
+    TrayIcon* tray_ = nullptr;
 
     // State.
     QString currentKey_;
@@ -277,5 +354,12 @@ private:
     // A note map is what the fretboard shows (its own map flag outlives Clear).
     bool mapOnScreen_ = false;
     int16_t offTicks_ = 0;
+    bool tabWasVisible_ = false;
+    // Minimised or in the tray: the tablature window is put away with the main window.
+    bool away_ = false;
+    // The dock place whose item is checked; -1 none.
+    int dockChecked_ = -1;
+    // The tablature window was shown and has not been drawn since.
+    bool tabFramePending_ = false;
     std::vector<std::function<void()>> deferred_;
 };

@@ -14,6 +14,7 @@
 #include "ChartFile.h"
 #include "MIDI_OUT.h"
 #include "Prompter.h"
+#include "TrayIcon.h"
 #include "clsReckoner.h"
 #include "ctlChartControls.h"
 #include "ctlMIDI.h"
@@ -58,6 +59,8 @@ void frmMain::Form_Load() {
         TabWindowForm_ = new frmTabWindow(this);
         connect(TabWindowForm_, &frmTabWindow::ButtonClick, this, &frmMain::TabWindowForm_ButtonClick,
                 Qt::DirectConnection);
+        // Closing it by the window manager only hides it.
+        TabWindowForm_->installEventFilter(this);
     });
     CarryOn([&] {
         const QString file = setting("ChartFile");
@@ -117,14 +120,6 @@ void frmMain::Form_Activate() {
     CarryOn([&] { ChartControl_->SetInitialized(true); });
 }
 
-void frmMain::DockTabWindow() {
-    // Upper right of the main window; the other dock places come with the
-    // Tab Window menu.
-    if (!TabWindowForm_ || !TabWindowForm_->isVisible()) return;
-    const QRect main = frameGeometry();
-    TabWindowForm_->move(main.right() + 1, main.top());
-}
-
 void frmMain::cmdWindow_Click() {
     if (!TabWindowForm_) return;
     TabWindowForm_->setVisible(!TabWindowForm_->isVisible());
@@ -148,8 +143,12 @@ void frmMain::Form_Unload() {
     unloaded_ = true;
     CarryOn([&] { midiOut_->AllNotesOff(); });
     CarryOn([&] { midiOut_->CloseDevice(); });
+    CarryOn([&] { tray_->Delete(); });
     CarryOn([&] {
-        if (TabWindowForm_) AppSettings::SaveBool(QStringLiteral("TabWindow"), TabWindowForm_->isVisible());
+        // Put away with a minimised window, the tablature window keeps the
+        // visibility it had before.
+        if (TabWindowForm_)
+            AppSettings::SaveBool(QStringLiteral("TabWindow"), away_ ? tabWasVisible_ : TabWindowForm_->isVisible());
     });
     CarryOn([&] {
         delete TabWindowForm_;

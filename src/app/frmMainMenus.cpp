@@ -31,6 +31,51 @@ void frmMain::BuildMenus() {
     mnuHiddenViewCC_ = mnuHidden_->addAction(QStringLiteral("View Current Chart"));
     mnuHiddenViewCC_->setObjectName(QStringLiteral("mnuHiddenViewCC"));
     connect(mnuHiddenViewCC_, &QAction::triggered, this, &frmMain::mnuHiddenViewCC_Click, Qt::DirectConnection);
+    BuildShellMenus();
+}
+
+void frmMain::BuildShellMenus() {
+    auto item = [this](QMenu* menu, const char* name, const char* caption, void (frmMain::*handler)()) {
+        QAction* a = menu->addAction(QLatin1String(caption));
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, handler, Qt::DirectConnection);
+        return a;
+    };
+
+    // The rest of the main menu: where the tablature window docks, the
+    // product page and Exit.
+    mnuHidden_->addSeparator();
+    mnuTabWin_ = mnuHidden_->addMenu(QStringLiteral("Tab Window"));
+    mnuTabWin_->setObjectName(QStringLiteral("mnuTabWin"));
+    struct Dock { const char* name; const char* caption; int place; };
+    static const Dock docks[] = {{"mnuDT", "Top", 5},         {"mnuDB", "Bottom", 1},
+                                 {"mnuDLL", "Lower Left", 4}, {"mnuDLR", "Lower Right", 3},
+                                 {"mnuDUR", "Upper Right", 0}, {"mnuDUL", "Upper Left", 2}};
+    for (int i = 0; i < 6; ++i) {
+        QAction* a = mnuTabWin_->addAction(QLatin1String(docks[i].caption));
+        a->setObjectName(QLatin1String(docks[i].name));
+        a->setCheckable(true);
+        a->setData(docks[i].place);
+        const int place = docks[i].place;
+        connect(a, &QAction::triggered, this, [this, place] { DockItem_Click(place); }, Qt::DirectConnection);
+        mnuDock_[i] = a;
+    }
+    ShowDockCheck(0);
+    mnuHidden_->addSeparator();
+    mnuQFWeb_ = item(mnuHidden_, "mnuQFWeb", "Quillfret Website", &frmMain::mnuQFWeb_Click);
+    mnuHidden_->addSeparator();
+    mnuFileExit_ = item(mnuHidden_, "mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
+
+    mnuHelp_ = new QMenu(this);
+    mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpContents_ = item(mnuHelp_, "mnuHelpContents", "Help Contents", &frmMain::mnuHelpContents_Click);
+    mnuHelpSearch_ = item(mnuHelp_, "mnuHelpSearch", "Search For Help On...", &frmMain::mnuHelpSearch_Click);
+    mnuHelp_->addSeparator();
+    mnuHelpAbout_ = item(mnuHelp_, "mnuHelpAbout", "About", &frmMain::mnuHelpAbout_Click);
+
+    mnuTray_ = new QMenu(this);
+    mnuTray_->setObjectName(QStringLiteral("mnuTray"));
+    mnuTrayRestore_ = item(mnuTray_, "mnuTrayRestore", "Restore Quillfret Pro", &frmMain::mnuTrayRestore_Click);
 }
 
 void frmMain::ModeItemTriggered(QAction* item, bool checked, int32_t mode) {
@@ -44,3 +89,5 @@ void frmMain::ModeItemTriggered(QAction* item, bool checked, int32_t mode) {
 }
 
 void frmMain::cmdOptions_Click() { mnuHidden_->popup(QCursor::pos()); }
+
+void frmMain::cmdHelp_Click() { mnuHelp_->popup(QCursor::pos()); }

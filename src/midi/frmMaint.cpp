@@ -2,14 +2,13 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QWindow>
 
 #include "AppFonts.h"
 #include "AppSettings.h"
+#include "FormDrag.h"
 #include "MIDI_OUT.h"
 #include "SystemColors.h"
 #include "Twips.h"
@@ -39,7 +38,8 @@ frmMaint::frmMaint(MIDI_OUT* Output, QWidget* parent)
     lblCaption_->setObjectName(QStringLiteral("lblCaption"));
     lblCaption_->setGeometry(Twips::Rect(240, 240, 3180, 255));
     lblCaption_->setFont(AppFonts::Tahoma(8.25, true));
-    lblCaption_->installEventFilter(this);
+    // A press on the background or on the caption moves the window.
+    (new FormDrag(this))->AddHandle(lblCaption_);
 
     lst_ = new QListWidget(this);
     lst_->setObjectName(QStringLiteral("lst"));
@@ -156,38 +156,3 @@ void frmMaint::paintEvent(QPaintEvent*) {
     p.drawLine(1, 1, 1, height() - 2);
 }
 
-void frmMaint::startDrag(const QPoint& globalPos) {
-    // The window system moves the window where it can; elsewhere we follow the mouse.
-    dragging_ = !(windowHandle() && windowHandle()->startSystemMove());
-    dragOffset_ = globalPos - frameGeometry().topLeft();
-}
-
-void frmMaint::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
-    startDrag(event->globalPosition().toPoint());
-}
-
-void frmMaint::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - dragOffset_);
-        return;
-    }
-    dragging_ = false;
-    QDialog::mouseMoveEvent(event);
-}
-
-bool frmMaint::eventFilter(QObject* watched, QEvent* event) {
-    const bool press = event->type() == QEvent::MouseButtonPress;
-    if (watched != lblCaption_ || (!press && event->type() != QEvent::MouseMove))
-        return QDialog::eventFilter(watched, event);
-    auto* me = static_cast<QMouseEvent*>(event);
-    if (press && me->button() == Qt::LeftButton) {
-        startDrag(me->globalPosition().toPoint());
-        return true;
-    }
-    if (!press && dragging_ && (me->buttons() & Qt::LeftButton)) {
-        move(me->globalPosition().toPoint() - dragOffset_);
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -6,7 +6,6 @@
 // itself: the choice goes to its owner through its events.
 
 #include <QDialog>
-#include <QPoint>
 #include <QPointer>
 #include <cstdint>
 
@@ -48,9 +47,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void lst_Click(int row);
@@ -58,7 +54,6 @@ private:
     void btnPreview_MouseDown();
     void btnPreview_MouseUp();
     void selectRow(int row, int fallback);
-    void startDrag(const QPoint& globalPos);
 
     QPointer<MIDI_OUT> output_;
     QLabel* lblCaption_;
@@ -67,6 +62,4 @@ private:
     ctlButton* btnOk_;
     int16_t listMode_ = 0;
     bool unloaded_ = false;
-    bool dragging_ = false;
-    QPoint dragOffset_;
 };

@@ -1,6 +1,7 @@
 #include "AppInfo.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -17,8 +18,35 @@ namespace AppInfo {
 namespace {
 
 const QLatin1String kPageName("main.html");
+const QLatin1String kContentsName("index.html");
 
 QString fileUrl(const QString& path) { return QUrl::fromLocalFile(QDir::cleanPath(path)).toString(); }
+
+QString installedHelpDir(const QString& applicationDir) {
+    return applicationDir + QStringLiteral("/../share/quillfret-pro/help/");
+}
+
+// Without an application object the program folder is unknown; the working
+// folder stands in for it.
+QString programDir() {
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+}
+
+QString sourceHelpDir() { return QString::fromUtf8(QF_SOURCE_HELP_DIR); }
+
+// A page of the help folder: the installed one, else the source tree's; "" when neither is there.
+QString findHelpPage(const QString& applicationDir, const QString& sourceHelpDir, const QString& name) {
+    const QString installed = installedHelpDir(applicationDir) + name;
+    if (QFileInfo(installed).isFile()) return QDir::cleanPath(installed);
+    if (!sourceHelpDir.isEmpty()) {
+        const QString source = sourceHelpDir + QLatin1Char('/') + name;
+        if (QFileInfo(source).isFile()) return QDir::cleanPath(source);
+    }
+    return QString();
+}
+
+bool helpFileChosen = false;
+QString chosenHelpFile;
 
 }  // namespace
 
@@ -29,21 +57,23 @@ QString VersionText() {
 }
 
 QString ProductPageUrlIn(const QString& applicationDir, const QString& sourceHelpDir) {
-    const QString installed = applicationDir + QStringLiteral("/../share/quillfret-pro/help/") + kPageName;
-    if (QFileInfo(installed).isFile()) return fileUrl(installed);
-    if (!sourceHelpDir.isEmpty()) {
-        const QString source = sourceHelpDir + QLatin1Char('/') + kPageName;
-        if (QFileInfo(source).isFile()) return fileUrl(source);
-    }
-    return fileUrl(installed);
+    const QString found = findHelpPage(applicationDir, sourceHelpDir, kPageName);
+    return fileUrl(found.isEmpty() ? installedHelpDir(applicationDir) + kPageName : found);
 }
 
-QString ProductPageUrl() {
-    // Without an application object the program folder is unknown; the
-    // working folder stands in for it.
-    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                                     : QDir::currentPath();
-    return ProductPageUrlIn(dir, QString::fromUtf8(QF_SOURCE_HELP_DIR));
+QString ProductPageUrl() { return ProductPageUrlIn(programDir(), sourceHelpDir()); }
+
+bool OpenProductPage() { return QDesktopServices::openUrl(QUrl(ProductPageUrl())); }
+
+QString HelpFileIn(const QString& applicationDir, const QString& sourceHelpDir) {
+    return findHelpPage(applicationDir, sourceHelpDir, kContentsName);
+}
+
+QString HelpFile() { return helpFileChosen ? chosenHelpFile : HelpFileIn(programDir(), sourceHelpDir()); }
+
+void SetHelpFile(const QString& path) {
+    helpFileChosen = true;
+    chosenHelpFile = path;
 }
 
 }  // namespace AppInfo

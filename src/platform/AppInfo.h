@@ -19,4 +19,13 @@ QString ProductPageUrl();
 // The same choice for a given program folder and source help folder.
 QString ProductPageUrlIn(const QString& applicationDir, const QString& sourceHelpDir);
 
+// Opens the product page in the user's browser; false when nothing could open it.
+bool OpenProductPage();
+
+// The help's contents page "index.html", looked for as the product page is;
+// "" when there is no help. SetHelpFile replaces the choice ("" = no help).
+QString HelpFile();
+QString HelpFileIn(const QString& applicationDir, const QString& sourceHelpDir);
+void SetHelpFile(const QString& path);
+
 }  // namespace AppInfo

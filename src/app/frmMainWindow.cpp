@@ -1,0 +1,232 @@
+// The window's chrome: the tablature window docked at one of six places and
+// following the main window, dragging the borderless main window, the
+// buttons that stand in for a title bar, and minimising to the tray (or,
+// without a tray, to the task bar).
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+
+#include "AppFonts.h"
+#include "AppIcon.h"
+#include "AppSettings.h"
+#include "CarryOn.h"
+#include "FormDrag.h"
+#include "Twips.h"
+#include "TrayIcon.h"
+#include "ctlNeck.h"
+#include "frmMain.h"
+#include "frmTabWindow.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+const QString kTabWinDock = QStringLiteral("TabWinDock");
+constexpr int kUpperRight = 0;
+
+// The tablature window's left and top edges at a dock place, in twips, from
+// the main window M and the tablature window T (frames included).
+QPoint DockedAt(int place, const QRect& M, const QSize& T) {
+    switch (place) {
+        case 5: return {M.left(), M.top() - T.height()};                                    // Top
+        case 1: return {M.left(), M.top() + M.height()};                                    // Bottom
+        case 4: return {M.left() - T.width(), M.top() + M.height() - T.height()};           // Lower Left
+        case 3: return {M.left() + M.width(), M.top() + M.height() - T.height()};           // Lower Right
+        case 2: return {M.left() - T.width(), M.top()};                                     // Upper Left
+        default: return {M.left() + M.width(), M.top()};                                    // Upper Right
+    }
+}
+
+// A window's place and size with its frame, as the window system reports
+// them now (a window shown again gets its frame only as it appears).
+QRect outerGeometry(const QWidget* w) {
+    if (const QWindow* window = w->windowHandle()) return window->frameGeometry();
+    return w->frameGeometry();
+}
+
+QRect toTwips(const QRect& r) {
+    return QRect(r.x() * Twips::kPerPixel, r.y() * Twips::kPerPixel, r.width() * Twips::kPerPixel,
+                 r.height() * Twips::kPerPixel);
+}
+
+QPushButton* chromeButton(QWidget* parent, const char* name, const QString& text, const char* tip, int left) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(QLatin1String(tip));
+    b->setGeometry(Twips::Rect(left, 0, 240, 240));
+    b->setFont(AppFonts::Tahoma(8.25, true));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFlat(true);
+    return b;
+}
+
+}  // namespace
+
+void frmMain::CreateChrome() {
+    // No title bar: the window draws its own buttons and is dragged by its
+    // surface and its title.
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    setWindowIcon(AppIcon::Icon());
+    lblQF_->setGeometry(Twips::Rect(60, 45, 1440, 300));
+    cmdHelp_ = chromeButton(this, "cmdHelp", QStringLiteral("?"), "Help", 1530);
+    cmdMin_ = chromeButton(this, "cmdMin", QStringLiteral("_"), "Minimize", 1785);
+    cmdExit_ = chromeButton(this, "cmdExit", QStringLiteral("X"), "Exit", 2040);
+    cmdOptions_->setToolTip(QStringLiteral("Menu"));
+    connect(cmdHelp_, &QPushButton::clicked, this, &frmMain::cmdHelp_Click, Qt::DirectConnection);
+    connect(cmdMin_, &QPushButton::clicked, this, &frmMain::cmdMin_Click, Qt::DirectConnection);
+    connect(cmdExit_, &QPushButton::clicked, this, &frmMain::cmdExit_Click, Qt::DirectConnection);
+
+    (new FormDrag(this))->AddHandle(lblQF_);
+
+    tray_ = new TrayIcon(this);
+    connect(tray_, &TrayIcon::RightButtonDown, this, &frmMain::Tray_RightButtonDown, Qt::DirectConnection);
+}
+
+int frmMain::StoredDockPlace() {
+    // Compared as text: only "0" to "5" name a place.
+    const QString stored = AppSettings::GetSetting(kSection, kTabWinDock, QStringLiteral("0"));
+    if (stored.size() == 1 && stored[0] >= QLatin1Char('0') && stored[0] <= QLatin1Char('5'))
+        return stored[0].digitValue();
+    return kUpperRight;
+}
+
+void frmMain::PlaceTabWindow(int place) {
+    if (!TabWindowForm_) return;
+    const QRect main = toTwips(outerGeometry(this));
+    const QRect tab = toTwips(outerGeometry(TabWindowForm_));
+    const QPoint at = DockedAt(place, main, tab.size());
+    const QPoint pixels(Twips::ToPixels(at.x()), Twips::ToPixels(at.y()));
+    // Placed by its frame as the window system has it now.
+    if (QWindow* window = TabWindowForm_->windowHandle())
+        window->setFramePosition(pixels);
+    else
+        TabWindowForm_->move(pixels);
+}
+
+void frmMain::ShowDockCheck(int place) {
+    dockChecked_ = place;
+    for (QAction* item : mnuDock_)
+        if (item) item->setChecked(item->data().toInt() == place);
+}
+
+void frmMain::DockTabWindow() {
+    CarryOn([&] {
+        // A hidden window keeps its place and the menu its check.
+        if (!TabWindowForm_ || !TabWindowForm_->isVisible()) return;
+        const int place = StoredDockPlace();
+        PlaceTabWindow(place);
+        ShowDockCheck(place);
+    });
+}
+
+void frmMain::DockItem_Click(int place) {
+    // Choosing an item toggles its check; the check follows where the window is.
+    ShowDockCheck(dockChecked_);
+    AppSettings::SaveSetting(kSection, kTabWinDock, QString::number(place));
+    DockTabWindow();
+}
+
+void frmMain::DragWindows() {
+    // The tablature window follows every move of the main window, shown or
+    // not, whoever moves it: the window manager during a drag, or the program.
+    CarryOn([&] { PlaceTabWindow(StoredDockPlace()); });
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!unloaded_) DragWindows();
+}
+
+void frmMain::cmdMin_Click() {
+    CarryOn([&] { Neck_->setFocus(); });
+    CarryOn([&] {
+        if (TrayIcon::Available())
+            Form_Resize(true);
+        else
+            showMinimized();  // the state change puts the tablature window away
+    });
+    CarryOn([&] {
+        if (TabWindowForm_ && TabWindowForm_->isVisible()) TabWindowForm_->hide();
+    });
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !unloaded_) Form_Resize(isMinimized());
+}
+
+void frmMain::Form_Resize(bool minimised) {
+    if (minimised) {
+        if (away_) return;
+        away_ = true;
+        tabWasVisible_ = TabWindowForm_ && TabWindowForm_->isVisible();
+        CarryOn([&] {
+            // With a tray the program goes there; without one it stays on
+            // the task bar, minimised, so that it can always come back.
+            if (!TrayIcon::Available()) return;
+            hide();
+            tray_->Add(windowIcon(), AppSettings::AppTitle());
+        });
+        CarryOn([&] {
+            if (TabWindowForm_) TabWindowForm_->hide();
+        });
+        return;
+    }
+    if (!away_) return;
+    away_ = false;
+    CarryOn([&] { tray_->Delete(); });
+    CarryOn([&] {
+        if (tabWasVisible_ && TabWindowForm_) {
+            TabWindowForm_->show();
+            DockTabWindow();
+        }
+    });
+}
+
+void frmMain::Tray_RightButtonDown() { mnuTray_->popup(QCursor::pos()); }
+
+void frmMain::mnuTrayRestore_Click() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    Form_Resize(false);
+}
+
+void frmMain::cmdExit_Click() { close(); }
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != TabWindowForm_ || unloaded_) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::Close:
+            event->ignore();
+            TabWindowForm_Closed();
+            return true;
+        case QEvent::Show:
+            tabFramePending_ = true;
+            break;
+        case QEvent::Paint:
+            // Shown again, the window gets its frame from the window manager
+            // only as it appears: dock it once more with the frame's size.
+            if (tabFramePending_) {
+                tabFramePending_ = false;
+                QMetaObject::invokeMethod(this, &frmMain::DockTabWindow, Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::TabWindowForm_Closed() {
+    // Closed by the window manager: hidden, as the Window button hides it.
+    CarryOn([&] { TabWindowForm_->hide(); });
+    CarryOn([&] { AppSettings::SaveBool(QStringLiteral("TabWindow"), false); });
+}

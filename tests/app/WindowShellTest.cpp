@@ -1,0 +1,261 @@
+// The window's chrome: docking the tablature window, dragging, minimising to
+// the tray or the task bar, and closing the tablature window.
+
+#include <QLabel>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "TrayIcon.h"
+#include "Twips.h"
+#include "frmTabWindow.h"
+
+namespace {
+
+using namespace apptest;
+
+class WindowShellTest : public AppFixture {
+protected:
+    void TearDown() override {
+        TrayIcon::SetAvailable(std::nullopt);
+        AppFixture::TearDown();
+    }
+
+    // Starts the program and waits for its first activation (which shows and docks the tablature window).
+    frmMain& StartActive() {
+        frmMain& main = Start();
+        EXPECT_TRUE(WaitFor([&] { return main.Activated(); }));
+        return main;
+    }
+
+    static void MoveTo(frmMain& main, QPoint to) {
+        main.move(to);
+        EXPECT_TRUE(WaitFor([&] { return main.pos() == to; })) << "main window did not move";
+        QApplication::processEvents();
+    }
+
+    static QString Checked(frmMain& main) {
+        QString out;
+        for (int i = 0; i < 6; ++i)
+            if (main.mnuDock(i)->isChecked()) out += main.mnuDock(i)->text() + QLatin1Char(';');
+        return out;
+    }
+};
+
+// The places, in twips, for a main window M and a tablature window T.
+struct Place {
+    int menuIndex;
+    const char* caption;
+    const char* digit;
+    QPoint (*at)(QRect M, QSize T);
+};
+const Place kPlaces[] = {
+    {0, "Top", "5", [](QRect M, QSize T) { return QPoint(M.x(), M.y() - T.height()); }},
+    {1, "Bottom", "1", [](QRect M, QSize) { return QPoint(M.x(), M.y() + M.height()); }},
+    {2, "Lower Left", "4",
+     [](QRect M, QSize T) { return QPoint(M.x() - T.width(), M.y() + M.height() - T.height()); }},
+    {3, "Lower Right", "3",
+     [](QRect M, QSize T) { return QPoint(M.x() + M.width(), M.y() + M.height() - T.height()); }},
+    {4, "Upper Right", "0", [](QRect M, QSize) { return QPoint(M.x() + M.width(), M.y()); }},
+    {5, "Upper Left", "2", [](QRect M, QSize T) { return QPoint(M.x() - T.width(), M.y()); }},
+};
+
+// The window reaches the place (the window system moves it a moment later).
+bool Placed(const QWidget* window, QPoint at) {
+    WaitFor([&] { return window->pos() == at; }, 1000);
+    return window->pos() == at;
+}
+
+// Where the tablature window `tab` (its outer size, frame included) goes
+// beside a borderless main window at `mainPixels`.
+QPoint expectedPixels(const Place& p, QPoint mainPixels, const QWidget* tab) {
+    const QRect M(mainPixels.x() * 15, mainPixels.y() * 15, frmMain::kWidthTwips, frmMain::kHeightTwips);
+    const QPoint twips = p.at(M, tab->frameGeometry().size() * 15);
+    return QPoint(twips.x() / 15, twips.y() / 15);
+}
+
+TEST_F(WindowShellTest, EachDockItemStoresItsPlaceAndDocksTheWindowThereAndItFollowsMoves) {
+    frmMain& main = StartActive();
+    frmTabWindow* tab = main.TabWindowForm();
+    ASSERT_TRUE(tab->isVisible());
+    // Nothing stored: Upper Right.
+    EXPECT_EQ(Checked(main), QStringLiteral("Upper Right;"));
+    EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[4], main.pos(), tab));
+
+    MoveTo(main, QPoint(400, 300));
+    for (const Place& p : kPlaces) {
+        main.mnuDock(p.menuIndex)->trigger();
+        EXPECT_EQ(Setting(QStringLiteral("TabWinDock")), QLatin1String(p.digit)) << p.caption;
+        EXPECT_PRED2(Placed, tab, expectedPixels(p, main.pos(), tab)) << p.caption;
+        EXPECT_EQ(Checked(main), QLatin1String(p.caption) + QLatin1Char(';'));
+        // Choosing the checked item again keeps it checked.
+        main.mnuDock(p.menuIndex)->trigger();
+        EXPECT_EQ(Checked(main), QLatin1String(p.caption) + QLatin1Char(';'));
+
+        MoveTo(main, main.pos() + QPoint(7, 11));
+        EXPECT_PRED2(Placed, tab, expectedPixels(p, main.pos(), tab)) << p.caption << " after a move";
+    }
+}
+
+TEST_F(WindowShellTest, AHiddenWindowKeepsItsPlaceAndCheckUntilShownAgain) {
+    frmMain& main = StartActive();
+    frmTabWindow* tab = main.TabWindowForm();
+    MoveTo(main, QPoint(400, 300));
+    main.cmdWindow()->click();
+    ASSERT_FALSE(tab->isVisible());
+    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("False"));
+    const QPoint before = tab->pos();
+
+    main.mnuDock(1)->trigger();  // Bottom
+    EXPECT_EQ(Setting(QStringLiteral("TabWinDock")), QStringLiteral("1"));
+    EXPECT_EQ(tab->pos(), before);
+    EXPECT_EQ(Checked(main), QStringLiteral("Upper Right;"));
+
+    main.cmdWindow()->click();
+    EXPECT_TRUE(tab->isVisible());
+    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+    EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[1], main.pos(), tab));
+    EXPECT_EQ(Checked(main), QStringLiteral("Bottom;"));
+}
+
+TEST_F(WindowShellTest, ABadDockSettingDocksAtUpperRightAndDraggingStillWorks) {
+    for (const char* bad : {"6", " 3", "3 ", "-1", "x", "", "03"}) {
+        SetSetting(QStringLiteral("TabWinDock"), QLatin1String(bad));
+        frmMain& main = StartActive();
+        frmTabWindow* tab = main.TabWindowForm();
+        EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[4], main.pos(), tab)) << '"' << bad << '"';
+        EXPECT_EQ(Checked(main), QStringLiteral("Upper Right;")) << '"' << bad << '"';
+
+        // Dragged by its title, the main window moves and the tablature window follows.
+        const QPoint start = main.pos();
+        QTest::mousePress(main.lblQF(), Qt::LeftButton, {}, QPoint(10, 5));
+        QTest::mouseMove(main.lblQF(), QPoint(40, 25));
+        QTest::mouseRelease(main.lblQF(), Qt::LeftButton, {}, QPoint(40, 25));
+        EXPECT_TRUE(WaitFor([&] { return main.pos() == start + QPoint(30, 20); })) << '"' << bad << '"';
+        QApplication::processEvents();
+        EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[4], main.pos(), tab)) << '"' << bad << '"';
+        EXPECT_EQ(Setting(QStringLiteral("TabWinDock")), QLatin1String(bad));
+        modMain::Shutdown();
+    }
+}
+
+TEST_F(WindowShellTest, DraggingTheBareSurfaceMovesBothWindows) {
+    frmMain& main = StartActive();
+    main.mnuDock(2)->trigger();  // Lower Left
+    MoveTo(main, QPoint(400, 300));
+    const QPoint start = main.pos();
+    // Beside the title, above the fretboard: bare window.
+    const QPoint bare(Twips::ToPixels(1900), Twips::ToPixels(500));
+    ASSERT_EQ(main.childAt(bare), nullptr);
+    QTest::mousePress(&main, Qt::LeftButton, {}, bare);
+    QTest::mouseMove(&main, bare + QPoint(-25, 40));
+    QTest::mouseRelease(&main, Qt::LeftButton, {}, bare + QPoint(-25, 40));
+    EXPECT_TRUE(WaitFor([&] { return main.pos() == start + QPoint(-25, 40); }));
+    QApplication::processEvents();
+    EXPECT_PRED2(Placed, main.TabWindowForm(), expectedPixels(kPlaces[2], main.pos(), main.TabWindowForm()));
+}
+
+TEST_F(WindowShellTest, MinimiseAndRestoreWithAndWithoutATray) {
+    struct Case { bool tray; bool tabShown; };
+    for (const Case c : {Case{true, true}, Case{true, false}, Case{false, true}, Case{false, false}}) {
+        SCOPED_TRACE(std::string(c.tray ? "tray" : "no tray") + (c.tabShown ? ", tab shown" : ", tab hidden"));
+        TrayIcon::SetAvailable(c.tray);
+        SetSetting(QStringLiteral("TabWindow"), c.tabShown ? QStringLiteral("True") : QStringLiteral("False"));
+        SetSetting(QStringLiteral("TabWinDock"), QStringLiteral("3"));
+        frmMain& main = StartActive();
+        frmTabWindow* tab = main.TabWindowForm();
+        ASSERT_EQ(tab->isVisible(), c.tabShown);
+
+        main.cmdMin()->click();
+        EXPECT_FALSE(tab->isVisible());
+        EXPECT_EQ(main.TabWasVisible(), c.tabShown);
+        EXPECT_EQ(main.Tray().Shown(), c.tray);
+        if (c.tray) {
+            // Put away in the tray: no window, the icon with its tip.
+            EXPECT_FALSE(main.isVisible());
+            EXPECT_EQ(main.Tray().Icon()->toolTip(), QStringLiteral("Quillfret Pro"));
+            EXPECT_FALSE(main.Tray().Icon()->icon().isNull());
+            main.mnuTrayRestore()->trigger();
+        } else {
+            // On the task bar, minimised, never hidden with no way back.
+            EXPECT_TRUE(main.isVisible());
+            EXPECT_TRUE(main.isMinimized());
+            main.showNormal();  // what the task bar does
+        }
+        EXPECT_TRUE(main.isVisible());
+        EXPECT_FALSE(main.isMinimized());
+        EXPECT_FALSE(main.Tray().Shown());
+        EXPECT_EQ(tab->isVisible(), c.tabShown);
+        if (c.tabShown) {
+            EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[3], main.pos(), tab));
+        }
+        modMain::Shutdown();
+    }
+}
+
+TEST_F(WindowShellTest, OnlyARightButtonPressOnTheTrayIconOpensItsMenu) {
+    TrayIcon::SetAvailable(true);
+    frmMain& main = StartActive();
+    main.cmdMin()->click();
+    ASSERT_TRUE(main.Tray().Shown());
+    QSystemTrayIcon* icon = main.Tray().Icon();
+    for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick}) {
+        emit icon->activated(reason);
+        EXPECT_FALSE(main.mnuTray()->isVisible()) << reason;
+    }
+    emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(main.mnuTray()->isVisible());
+    main.mnuTray()->hide();
+    EXPECT_FALSE(main.isVisible());  // opening the menu restores nothing by itself
+}
+
+TEST_F(WindowShellTest, ClosingWhileInTheTrayRemovesTheIconAndKeepsTheTabWindowSetting) {
+    TrayIcon::SetAvailable(true);
+    frmMain& main = StartActive();
+    ASSERT_TRUE(main.TabWindowForm()->isVisible());
+    main.cmdMin()->click();
+    ASSERT_TRUE(main.Tray().Shown());
+    main.close();
+    EXPECT_FALSE(main.Tray().Shown());
+    // The tablature window was put away with the main window, not by the user.
+    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+}
+
+TEST_F(WindowShellTest, ClosingTheTablatureWindowHidesItAndRecordsIt) {
+    frmMain& main = StartActive();
+    QPointer<frmTabWindow> tab = main.TabWindowForm();
+    ASSERT_TRUE(tab->isVisible());
+    EXPECT_FALSE(tab->close());  // as the window manager's close button does
+    ASSERT_TRUE(tab);
+    EXPECT_FALSE(tab->isVisible());
+    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("False"));
+    EXPECT_TRUE(main.isVisible());
+    main.cmdWindow()->click();
+    EXPECT_TRUE(tab->isVisible());
+    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+}
+
+TEST_F(WindowShellTest, TheMainWindowIsBorderlessAndTheTablatureWindowATool) {
+    frmMain& main = StartActive();
+    EXPECT_TRUE(main.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(main.TabWindowForm()->windowType(), Qt::Tool);
+    EXPECT_EQ(main.TabWindowForm()->parentWidget(), &main);
+    EXPECT_EQ(main.lblQF()->text(), QStringLiteral("Quillfret Pro"));
+    EXPECT_EQ(main.cmdExit()->toolTip(), QStringLiteral("Exit"));
+    EXPECT_EQ(main.cmdMin()->toolTip(), QStringLiteral("Minimize"));
+    EXPECT_EQ(main.cmdHelp()->toolTip(), QStringLiteral("Help"));
+    EXPECT_EQ(main.cmdOptions()->toolTip(), QStringLiteral("Menu"));
+    // The chrome's buttons lie inside the window and clear of every other control.
+    for (QWidget* b : {static_cast<QWidget*>(main.cmdHelp()), static_cast<QWidget*>(main.cmdMin()),
+                       static_cast<QWidget*>(main.cmdExit())}) {
+        EXPECT_TRUE(main.rect().contains(b->geometry())) << b->objectName().toStdString();
+        for (QWidget* other : main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != b && other->isVisible() && !other->inherits("QMenu")) {
+                EXPECT_FALSE(b->geometry().intersects(other->geometry()))
+                    << b->objectName().toStdString() << " / " << other->objectName().toStdString();
+            }
+    }
+}
+
+}  // namespace
