@@ -7,6 +7,7 @@
 #include "AppFonts.h"
 #include "AppIcon.h"
 #include "AppInfo.h"
+#include "ProductPage.h"
 #include "Twips.h"
 #include "ctlButton.h"
 
@@ -79,7 +80,7 @@ void frmAbout::Form_Load() {
 
 void frmAbout::btnOk_Click() { accept(); }
 
-void frmAbout::lblURL_Click() { AppInfo::OpenProductPage(); }
+void frmAbout::lblURL_Click() { ProductPage::Open(); }
 
 void frmAbout::done(int result) {
     if (!unloaded_) {

@@ -178,6 +178,8 @@ void frmMain::ConnectControls() {
     for (QPushButton* edit : {ChartControl_->cmdAdd(), ChartControl_->cmdDelete(), ChartControl_->cmdDeleteItem(),
                               ChartControl_->cmdUpDown(0), ChartControl_->cmdUpDown(1)})
         connect(edit, &QPushButton::pressed, this, &frmMain::ChartControl_EditPressed, direct);
+    // Connected after the panel's own handler, so it runs after the delete.
+    connect(ChartControl_->cmdDeleteItem(), &QPushButton::clicked, this, &frmMain::ChartControl_ItemDeleted, direct);
 
     connect(cmdEnter_, &QPushButton::clicked, this, &frmMain::cmdEnter_Click, direct);
     connect(cmdClearFretboard_, &QPushButton::clicked, this, &frmMain::cmdClearFretboard_Click, direct);

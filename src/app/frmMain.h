@@ -221,7 +221,7 @@ private:
     void lstDevices_Click(int row);
     void tmrOff_Timer();
     // Runs `action` now, or, while Play runs, stops the playback (all notes
-    // off) and runs it once the Play handler has returned.
+    // off, a pending Play dropped) and runs it once the Play handler has returned.
     void AfterPlayback(std::function<void()> action);
     void StopPlayback();
     void RunDeferred();
@@ -239,11 +239,15 @@ private:
     void ChartControl_ShowChartMap(const QString& MapNotes, bool Flag, bool SetRoot);
     // A panel button that edits the charts is going down: a playback stops first.
     void ChartControl_EditPressed();
+    // After the panel's own Delete: the item count on screen follows.
+    void ChartControl_ItemDeleted();
     void mnuHiddenViewCC_Click();
     void objChart_OnUnload();
     void objChart_OnChartNotFound(const QString& ChartFile);
     void ShowChartWindow(const QString& ChartFile, const QString& ChartName);
     void SetCurrentChart(const QString& ChartFile, const QString& ChartName);
+    // No current chart any more ("Chart: *****"), in the settings too.
+    void ForgetCurrentChart();
     void ctlButtons_Click(int16_t Index);
     void AddToCurrentChart();
 
@@ -282,6 +286,8 @@ private:
     void mnuQFWeb_Click();
     void AboutForm_OnUnload();
     void OpenHelp(bool search);
+    void OpenHelpNow(bool search);
+    void ShowAbout();
 
     // Controls.
     ctlNeck* Neck_ = nullptr;
@@ -346,6 +352,8 @@ private:
     bool mapFlag_ = false;
     bool playing_ = false;
     bool stopChart_ = false;
+    // A Play asked for while the last playback unwinds; it runs after deferred_.
+    bool playPending_ = false;
     bool tipShown_ = false;
     bool activated_ = false;
     bool unloaded_ = false;

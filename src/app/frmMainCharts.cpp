@@ -2,6 +2,7 @@
 // (lblChart and the settings) and the fretboard option strip, whose first
 // button adds what the fretboard shows to the current chart.
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 
 #include "AppSettings.h"
@@ -29,6 +30,12 @@ void say(const QString& text, Prompter::Icon icon) {
 
 QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
+// Two names of one existing file, however they are spelled.
+bool sameFile(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 }  // namespace
 
 clsChart* frmMain::objChart() const { return objChart_; }
@@ -37,6 +44,15 @@ void frmMain::SetCurrentChart(const QString& ChartFile, const QString& ChartName
     chartTag_ = ChartFile;
     chartName_ = ChartName;
     lblChart_->setText(QStringLiteral("Chart: ") + ChartName);
+}
+
+void frmMain::ForgetCurrentChart() {
+    chartTag_.clear();
+    chartName_.clear();
+    lblChart_->setText(QStringLiteral("Chart: *****"));
+    mnuHiddenViewCC_->setEnabled(false);
+    AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), QString());
+    AppSettings::SaveSetting(kSection, QStringLiteral("ChartFile"), QString());
 }
 
 // ---- the chart panel ----
@@ -96,6 +112,14 @@ void frmMain::ChartControl_EditPressed() {
     if (playing_) StopPlayback();
 }
 
+void frmMain::ChartControl_ItemDeleted() {
+    CarryOn([&] {
+        const int32_t mode = objReckoner_->Mode();
+        if (mode == Modes::kChartPlay || mode == Modes::kChartManager)
+            Display_->SetDisplay3(QString::number(ChartControl_->ItemCount()));
+    });
+}
+
 // ---- the chart viewer ----
 
 void frmMain::mnuHiddenViewCC_Click() {
@@ -113,15 +137,15 @@ void frmMain::ShowChartWindow(const QString& ChartFile, const QString& ChartName
     });
 }
 
-void frmMain::objChart_OnUnload() { objChart_ = nullptr; }
+void frmMain::objChart_OnUnload() {
+    // An older viewer closing leaves the newest one known.
+    if (sender() == objChart_) objChart_ = nullptr;
+}
 
 void frmMain::objChart_OnChartNotFound(const QString& ChartFile) {
     if (ChartFile == chartTag_) {
         // The current chart has gone: forget it, so that Add cannot write it anew.
-        chartTag_.clear();
-        chartName_.clear();
-        lblChart_->setText(QStringLiteral("Chart: *****"));
-        mnuHiddenViewCC_->setEnabled(false);
+        ForgetCurrentChart();
     } else if (!chartTag_.isEmpty()) {
         // Another chart has gone: the settings keep naming the current one.
         AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), chartName_);
@@ -135,7 +159,10 @@ void frmMain::ctlButtons_Click(int16_t Index) {
     CarryOn([&] {
         switch (Index) {
             case 0:
-                AddToCurrentChart();
+                // Chart play adds nothing, and goes on. Elsewhere Add ends with
+                // a message box: no strum may hang under it.
+                if (objReckoner_->Mode() == Modes::kChartPlay) return;
+                AfterPlayback([this] { CarryOn([&] { AddToCurrentChart(); }); });
                 return;
             case 1:  // note map
                 if (objReckoner_->Mode() == Modes::kChordGenerator) return;
@@ -189,14 +216,23 @@ void frmMain::AddToCurrentChart() {
         code = Neck_->ChordCode();
     }
 
+    // A chart deleted behind the program's back is not made anew.
+    if (!QFileInfo::exists(chartTag_)) {
+        say(QStringLiteral("The chart %1 can no longer be found; nothing was added to it.\r\n\r\n"
+                           "Select or create a chart under \"Options -> Manage Charts\".")
+                .arg(quoted(chartName_)),
+            Prompter::Icon::Exclamation);
+        ForgetCurrentChart();
+        return;
+    }
     QString error;
     if (!ChartFile::Append(chartTag_, text, code, &error)) {
-        say(QStringLiteral("%1 could not be added to the chart %2.\r\n\r\n%3")
-                .arg(text, quoted(ChartControl_->ChartName()), error),
+        say(QStringLiteral("%1 could not be added to the chart %2.\r\n\r\n%3").arg(text, quoted(chartName_), error),
             Prompter::Icon::Exclamation);
         return;
     }
-    ChartControl_->AddToChart(text, code);
-    say(text + QStringLiteral(" added to ") + quoted(ChartControl_->ChartName()) + QStringLiteral(" chart."),
+    // The panel's lists follow the file only when they hold that chart.
+    if (sameFile(ChartControl_->ChartFile(), chartTag_)) ChartControl_->AddToChart(text, code);
+    say(text + QStringLiteral(" added to ") + quoted(chartName_) + QStringLiteral(" chart."),
         Prompter::Icon::Information);
 }

@@ -65,7 +65,11 @@ void frmMain::Form_Load() {
     CarryOn([&] {
         const QString file = setting("ChartFile");
         if (isChartOfFolder(file)) {
-            SetCurrentChart(file, setting("ChartName"));
+            // The name shown is the file's: a hand-edited "ChartName" that
+            // names another chart would have the panel hold that one.
+            const QString name = QFileInfo(file).fileName().chopped(4);  // without ".cht"
+            SetCurrentChart(file, name);
+            if (setting("ChartName") != name) AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), name);
         } else {
             chartTag_.clear();
             chartName_.clear();

@@ -119,7 +119,9 @@ void frmMain::Neck_NoChord() {
 
 void frmMain::Neck_OnMap() {
     mapOnScreen_ = true;
-    MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
+    // A map shown during a playback (a chart's map item, the map button)
+    // leaves Stop usable; the playback's end sets the buttons.
+    if (!playing_) MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
 }
 
 // Clear and the not-available notice both end with OnClear: no map is shown then.

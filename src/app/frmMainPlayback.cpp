@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include "AppSettings.h"
@@ -20,11 +21,13 @@
 
 void frmMain::MIDI_OnPlay() {
     // A Play while the last one is still unwinding (Stop, then Play at once)
-    // starts afresh after it, never inside it.
+    // starts afresh after it, never inside it; more Plays meanwhile ask for
+    // that same one.
     if (playing_) {
-        deferred_.push_back([this] { MIDI_OnPlay(); });
+        playPending_ = true;
         return;
     }
+    playPending_ = false;
     CarryOn([&] { Neck_->setFocus(); });
     stopChart_ = false;
     playing_ = true;
@@ -55,7 +58,7 @@ void frmMain::MIDI_OnPlay() {
     CarryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kReady); });
     tmrOff_.start();
     stopChart_ = false;
-    if (!deferred_.empty()) QMetaObject::invokeMethod(this, &frmMain::RunDeferred, Qt::QueuedConnection);
+    if (!deferred_.empty() || playPending_) QMetaObject::invokeMethod(this, &frmMain::RunDeferred, Qt::QueuedConnection);
 }
 
 void frmMain::PlayChart() {
@@ -104,6 +107,7 @@ void frmMain::ShowChartItem(const QString& Line) {
 }
 
 void frmMain::MIDI_OnStop() {
+    playPending_ = false;
     if (objReckoner_->Mode() != Modes::kChartPlay) return;
     stopChart_ = true;
     MIDI_->PlayButtons(PlayButtonStates::kReady);
@@ -149,16 +153,24 @@ void frmMain::AfterPlayback(std::function<void()> action) {
 }
 
 void frmMain::StopPlayback() {
+    // Whatever stops the playback comes instead of a Play still waiting.
+    playPending_ = false;
     stopChart_ = true;
     MIDI_->Stop();
     midiOut_->AllNotesOff();
 }
 
 void frmMain::RunDeferred() {
-    // Each action may start a playback of its own, which then defers the rest.
+    // What was asked for during the playback, in order; a playback started
+    // by one of them defers the rest again.
     while (!deferred_.empty() && !playing_) {
         std::function<void()> action = std::move(deferred_.front());
         deferred_.erase(deferred_.begin());
         CarryOn(action);
     }
+    // The Play asked for last, if it is still wanted: nothing has taken it
+    // back and the user could press Play now.
+    if (playing_ || !playPending_) return;
+    playPending_ = false;
+    if (MIDI_->cmdPlay()->isEnabled()) MIDI_OnPlay();
 }

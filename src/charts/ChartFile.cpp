@@ -207,19 +207,22 @@ bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error) {
 }
 
 bool Append(const QString& path, const QString& text, const QString& code, QString* error) {
-    QByteArray bytes;
-    if (QFileInfo::exists(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            setError(error, file.errorString());
-            return false;
-        }
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            setError(error, file.errorString());
-            return false;
-        }
+    // A chart that has gone is not made anew by an item.
+    if (!QFileInfo::exists(path)) {
+        setError(error, QStringLiteral("File not found"));
+        return false;
     }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, file.errorString());
+        return false;
+    }
+    file.close();
     if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r')) bytes += "\r\n";
     bytes += (oneLine(text) + QLatin1Char('~') + oneLine(code) + QStringLiteral("\r\n")).toLatin1();
     return saveWhole(path, bytes, error);
@@ -236,8 +239,11 @@ bool CreateEmpty(const QString& path, QString* error) {
 }
 
 bool Remove(const QString& path, QString* error) {
-    if (!QFileInfo(path).isFile()) {
-        setError(error, QStringLiteral("File not found"));
+    const QFileInfo info(path);
+    // Gone already (deleted behind the program's back): nothing is left to do.
+    if (!info.exists() && !info.isSymLink()) return true;
+    if (!info.isFile()) {
+        setError(error, QStringLiteral("It is not a chart file."));
         return false;
     }
     if (refuseReadOnly(path, error)) return false;

@@ -63,12 +63,14 @@ ReadStatus Read(const QString& path, ChartContent* content, QString* error = nul
 bool Write(const QString& path, const ChartContent& content, QString* error = nullptr);
 // The same for bytes written as they stand.
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
-// Adds one item line at the end of the file (created when missing), ending a
-// last line that has no line ending first. True only once the line is on disk.
+// Adds one item line at the end of an existing file, ending a last line that
+// has no line ending first. True only once the line is on disk; a missing file
+// is not created.
 bool Append(const QString& path, const QString& text, const QString& code, QString* error = nullptr);
 // Creates an empty chart file; fails when a file of that name exists.
 bool CreateEmpty(const QString& path, QString* error = nullptr);
-// Deletes a chart file; a read-only one is refused and kept.
+// Deletes a chart file; a read-only one is refused and kept. A file that is
+// already gone counts as deleted.
 bool Remove(const QString& path, QString* error = nullptr);
 
 // A name typed for a new chart, trimmed into *name.

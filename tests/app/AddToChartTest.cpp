@@ -2,6 +2,8 @@
 // refusal has its message (or none, as the mode asks), and a failed write
 // adds nothing.
 
+#include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -156,6 +158,88 @@ TEST_F(AddToChartTest, AFailedWriteSaysWhyAndAddsNothing) {
     EXPECT_GT(prompter.Messages()[0].text.size(), 70);
     EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Exclamation);
     EXPECT_EQ(main.ChartControl()->ItemCount(), 0);
+}
+
+// The remembered chart as a hand edit may leave it: the file decides which
+// chart is current, and the panel takes the item only when it holds that file.
+TEST_F(AddToChartTest, TheRememberedFileIsTheCurrentChart) {
+    struct Case {
+        const char* name;
+        QString file;  // "ChartFile", relative to the chart folder
+        QString chartName;
+        QString shown;        // lblChart's name
+        bool panelTakesItem;  // the panel holds the chart written
+    };
+    const Case cases[] = {
+        {"ChartFile=A, ChartName=B", QStringLiteral("A.cht"), QStringLiteral("B"), QStringLiteral("A"), true},
+        {"the file spelled another way", QStringLiteral("./A.cht"), QStringLiteral("A"), QStringLiteral("A"), true},
+        {"a file the panel does not list", QStringLiteral(".A.cht"), QStringLiteral("A"), QStringLiteral(".A"), false},
+    };
+    const QByteArray a("DESC:\r\nChord: E Major (1)~0,0,2,2,2,3,1,1,0,0,0,0\r\n");
+    const QByteArray b("DESC:\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RememberChart(QStringLiteral("B"), {QStringLiteral("DESC:")});
+        const QString written = ChartFile::ChartFolder() + c.file;
+        QFile::remove(written);
+        {
+            QFile f(written);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(a);
+        }
+        SetSetting(QStringLiteral("ChartFile"), written);
+        SetSetting(QStringLiteral("ChartName"), c.chartName);
+        frmMain& main = Start();
+        EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: ") + c.shown);
+        EXPECT_EQ(Setting(QStringLiteral("ChartName")), c.shown);
+        const int itemsBefore = main.ChartControl()->ItemCount();
+        CMajor(main);
+        Add(main);
+        EXPECT_EQ(Said(), QStringList({QStringLiteral("Chord: C Major (1) added to \"") + c.shown +
+                                       QStringLiteral("\" chart.")}));
+        EXPECT_EQ(Bytes(written), a + "Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0\r\n");
+        EXPECT_EQ(Bytes(ChartPath(QStringLiteral("B"))), b);
+        if (c.panelTakesItem) {
+            EXPECT_EQ(main.ChartControl()->ChartName(), QStringLiteral("A"));
+            EXPECT_EQ(main.ChartControl()->ItemCount(), 2);
+        } else {
+            EXPECT_EQ(main.ChartControl()->ItemCount(), itemsBefore);
+        }
+        modMain::Shutdown();
+        QFile::remove(written);
+    }
+}
+
+TEST_F(AddToChartTest, AChartDeletedBehindTheProgramsBackIsNotMadeAnew) {
+    frmMain& main = StartWithChart();
+    CMajor(main);
+    ASSERT_TRUE(QFile::remove(ChartPath(kChart)));
+    Add(main);
+    ASSERT_EQ(Said().size(), 1);
+    EXPECT_EQ(Said()[0], QStringLiteral("The chart \"Adds\" can no longer be found; nothing was added to it.\r\n\r\n"
+                                        "Select or create a chart under \"Options -> Manage Charts\"."));
+    EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Exclamation);
+    EXPECT_FALSE(QFile::exists(ChartPath(kChart)));
+    EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: *****"));
+    EXPECT_EQ(main.ChartTag(), QString());
+    EXPECT_EQ(Setting(QStringLiteral("ChartFile")), QString());
+    EXPECT_EQ(Setting(QStringLiteral("ChartName")), QString());
+    EXPECT_FALSE(main.mnuHiddenViewCC()->isEnabled());
+    // From now on Add asks for a chart.
+    Add(main);
+    ASSERT_EQ(Said().size(), 1);
+    EXPECT_TRUE(Said()[0].startsWith(QStringLiteral("You must select")));
+    EXPECT_FALSE(QFile::exists(ChartPath(kChart)));
+
+    // Delete Chart on it takes it off the list.
+    main.mnuChartMan()->trigger();
+    ASSERT_EQ(main.ChartControl()->ChartCount(), 1);
+    prompter.Clear();
+    prompter.answers.push_back(Prompter::Answer::Yes);
+    main.ChartControl()->cmdDelete()->click();
+    EXPECT_EQ(main.ChartControl()->ChartCount(), 0);
+    ASSERT_EQ(prompter.Messages().size(), 1u);  // the question only
+    EXPECT_EQ(prompter.Messages()[0].buttons, Prompter::Buttons::YesNo);
 }
 
 }  // namespace

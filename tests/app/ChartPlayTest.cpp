@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 
 #include "AppTestSupport.h"
@@ -113,6 +114,106 @@ TEST_F(ChartPlayTest, StopThenPlayAtOnceStartsAfreshAfterTheOldPlay) {
     EXPECT_TRUE(WaitFor([&] { return Recorded() == both; }));
     EXPECT_EQ(Recorded(), both);
     ExpectReady(main);
+}
+
+TEST_F(ChartPlayTest, PlaysPressedWhileUnwindingGiveAtMostOneNewPlay) {
+    struct Case {
+        const char* name;
+        int plays;        // Play pressed this often after Stop, while the old play unwinds
+        bool stopAgain;   // then Stop once more
+        std::string after;
+    };
+    const std::string stopped = "off 48 52 55 off off";
+    const Case cases[] = {
+        {"one Play", 1, false, Join({stopped, kCStrum, kAmStrum, kEStrum})},
+        {"four Plays", 4, false, Join({stopped, kCStrum, kAmStrum, kEStrum})},
+        {"Plays taken back by Stop", 3, true, stopped},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmMain& main = StartChartPlay({kC, kAm, kE});
+        main.ChartControl()->SelectItem(0);
+        recorder.Clear();
+        AfterNoteOn(3, [&] {
+            main.MIDI()->cmdStop()->click();
+            for (int i = 0; i < c.plays; ++i) main.MIDI()->cmdPlay()->click();
+            if (c.stopAgain) emit main.MIDI()->OnStop();
+        });
+        Play(main);
+        EXPECT_EQ(Recorded(), stopped);
+        WaitFor([&] { return Recorded() == c.after; }, 3000);
+        Pump(300);  // room for a further playback, which must not come
+        EXPECT_EQ(Recorded(), c.after);
+        ExpectReady(main);
+        modMain::Shutdown();
+    }
+}
+
+TEST_F(ChartPlayTest, ThePanelButtonsWhileAChartPlays) {
+    // A map item is shown on the fretboard between the chords: Stop stays
+    // usable throughout, and stops the play.
+    frmMain& main = StartChartPlay({kC, QStringLiteral("Map: C Major~C-E-G~True"), kAm, kE});
+    main.ChartControl()->SelectItem(0);
+    recorder.Clear();
+    struct Seen {
+        bool play, stop, devices, charts, items;
+    };
+    std::vector<Seen> seen;
+    auto look = [&] {
+        seen.push_back({main.MIDI()->cmdPlay()->isEnabled(), main.MIDI()->cmdStop()->isEnabled(),
+                        main.MIDI()->cmdDevices()->isEnabled(), main.ChartControl()->lstCharts()->isEnabled(),
+                        main.ChartControl()->m_lstItem()->isEnabled()});
+    };
+    // The 11th note-on is the first of A minor, after the map was shown.
+    AfterNoteOn(11, [&] {
+        look();
+        main.MIDI()->cmdStop()->click();
+        look();
+    });
+    Play(main);
+    ASSERT_EQ(seen.size(), 2u);
+    // Playing: Play off, Stop on, device buttons and lists off.
+    EXPECT_FALSE(seen[0].play);
+    EXPECT_TRUE(seen[0].stop);
+    EXPECT_FALSE(seen[0].devices);
+    EXPECT_FALSE(seen[0].charts);
+    EXPECT_FALSE(seen[0].items);
+    // After Stop: Play on at once, Stop off.
+    EXPECT_TRUE(seen[1].play);
+    EXPECT_FALSE(seen[1].stop);
+    EXPECT_EQ(Recorded(), Join({kCStrum, "off 45 off off"}));
+    EXPECT_EQ(Recorded().find(" 40 "), std::string::npos);  // E major never came
+    ExpectReady(main);
+}
+
+TEST_F(ChartPlayTest, DeletingAnItemUpdatesTheCountShown) {
+    frmMain& main = StartChartPlay({kC, kAm, kE});
+    main.mnuChartMan()->trigger();
+    ASSERT_EQ(main.Display()->Display3(), QStringLiteral("3"));
+    main.ChartControl()->SelectItem(2);
+    for (const char* left : {"2", "1", "0"}) {
+        prompter.answers.push_back(Prompter::Answer::Yes);
+        main.ChartControl()->cmdDeleteItem()->click();
+        EXPECT_EQ(main.Display()->Display3(), QLatin1String(left));
+    }
+    EXPECT_EQ(Bytes(ChartPath(QStringLiteral("Set"))), QByteArray("DESC:\r\n"));
+}
+
+TEST_F(ChartPlayTest, AnOlderViewerClosingLeavesTheNewestKnown) {
+    frmMain& main = StartChartPlay({kC, kAm});
+    main.mnuChartMan()->trigger();
+    main.ChartControl()->cmdView()->click();
+    QPointer<clsChart> first = main.objChart();
+    main.ChartControl()->cmdView()->click();
+    QPointer<clsChart> second = main.objChart();
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(first, second);
+    first->ChartForm()->close();
+    Pump(30);
+    EXPECT_EQ(main.objChart(), second.data());
+    second->ChartForm()->close();
+    EXPECT_TRUE(WaitFor([&] { return main.objChart() == nullptr; }));
 }
 
 TEST_F(ChartPlayTest, TheChartPanelSetsTheCurrentChart) {

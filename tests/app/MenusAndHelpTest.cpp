@@ -1,6 +1,7 @@
 // The three popup menus, their items' handlers, help, the product page and
 // the about box.
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -36,6 +37,21 @@ QStringList Items(const QMenu* menu) {
     }
     return out;
 }
+
+// A desktop that cannot open any address.
+class NoBrowser {
+public:
+    NoBrowser() {
+        for (const char* scheme : kSchemes) QDesktopServices::setUrlHandler(QLatin1String(scheme), &handler_, "NoSuchSlot");
+    }
+    ~NoBrowser() {
+        for (const char* scheme : kSchemes) QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+
+private:
+    static constexpr const char* kSchemes[] = {"file", "http", "https"};
+    QObject handler_;
+};
 
 class MenusAndHelpTest : public AppFixture {
 protected:
@@ -198,6 +214,28 @@ TEST_F(MenusAndHelpTest, TheAboutBoxOpenedAndClosedTwiceGivesTheFocusBackToTheFr
     const QString line = QStringLiteral("Quillfret Pro Version ") + AppInfo::VersionText();
     EXPECT_EQ(versionLines, (QStringList{line, line}));
     EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(AppInfo::ProductPageUrl())});
+}
+
+TEST_F(MenusAndHelpTest, AProductPageThatCannotBeOpenedIsNamed) {
+    NoBrowser browser;
+    frmMain& main = Start();
+    const QUrl page(AppInfo::ProductPageUrl());
+    ASSERT_TRUE(page.isLocalFile());
+    const QString expected = QStringLiteral("The Quillfret website could not be opened in a browser.\r\n\r\n"
+                                            "Its page is:\r\n") + page.toLocalFile();
+
+    main.mnuQFWeb()->trigger();
+    prompter.modal = [](QDialog& dialog) {
+        QTest::mouseClick(qobject_cast<frmAbout*>(&dialog)->lblURL(), Qt::LeftButton);
+    };
+    main.mnuHelpAbout()->trigger();
+    const auto messages = prompter.Messages();
+    ASSERT_EQ(messages.size(), 2u);  // the menu item, then the about box's link
+    for (const auto& m : messages) {
+        EXPECT_EQ(m.text, expected);
+        EXPECT_EQ(m.title, QStringLiteral("Quillfret Pro"));
+        EXPECT_EQ(m.icon, Prompter::Icon::Exclamation);
+    }
 }
 
 }  // namespace

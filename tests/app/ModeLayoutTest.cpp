@@ -46,6 +46,7 @@ const Placement kPlacements[] = {
     {"Key", 1950, 2490, 0, 0},          {"ChordExt", 1950, 3265, 0, 0},
     {"ScaleExt", 1950, 3260, 0, 0},     {"cmdEnter", 1960, 1680, 1950, 495},
     {"cmdClearFretboard", 1980, 2230, 960, 255}, {"lstMatches", 1980, 2640, 1900, 3540},
+    {"ChartControl", 1920, 1640, 2010, 4560},
     {"lblMode", 2280, 0, 1605, 255},    {"Neck", 30, 720, 0, 0},
 };
 

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "AppInfo.h"
 #include "AppTestSupport.h"
 #include "SelectorButton.h"
 #include "clsReckoner.h"
+#include "ctlButtons.h"
 #include "ctlChordExt.h"
 #include "ctlKey.h"
 #include "ctlMIDI.h"
@@ -125,6 +127,49 @@ TEST_F(PlaybackTest, ClosingDuringAStrumStopsItThenCloses) {
     EXPECT_FALSE(recorder.IsOpen());
     EXPECT_EQ(main.TabWindowForm(), nullptr);
     EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+}
+
+// A box opened during a strum: the strum stops, all notes off, before the box
+// shows; no note sounds under it or after it.
+TEST_F(PlaybackTest, BoxesOpenedDuringAStrumComeAfterItStopped) {
+    struct Case {
+        const char* name;
+        std::function<void(frmMain&)> open;
+        QString shown;  // the start of the box's text, or the window's title
+    };
+    const Case cases[] = {
+        {"about box", [](frmMain& m) { m.mnuHelpAbout()->trigger(); }, QStringLiteral("About Quillfret")},
+        {"add to chart", [](frmMain& m) { m.OptionButtons()->Button(0)->click(); },
+         QStringLiteral("Chord: C Major (1) added to \"Strums\" chart.")},
+        {"help missing",
+         [](frmMain& m) {
+             AppInfo::SetHelpFile(QString());
+             m.mnuHelpContents()->trigger();
+         },
+         QStringLiteral("Unable to display Help Contents.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RememberChart(QStringLiteral("Strums"), {QStringLiteral("DESC:")});
+        frmMain& main = StartWithCMajor();
+        std::string atBox = "<never>";
+        prompter.Clear();
+        prompter.onCall = [&](const RecordingPrompter::Call& call) {
+            if (call.text.startsWith(c.shown)) atBox = Recorded();
+        };
+        AfterNoteOn(2, [&] { c.open(main); });
+        main.MIDI()->cmdPlay()->click();
+        ASSERT_TRUE(WaitFor([&] { return atBox != "<never>"; }, 3000));
+        // Stopped after the second note, every note off before the box.
+        EXPECT_EQ(atBox.rfind("off 48 52 off", 0), 0u) << atBox;
+        EXPECT_EQ(atBox.substr(atBox.size() - 4), " off") << atBox;
+        Pump(50);
+        EXPECT_EQ(Recorded(), atBox);
+        EXPECT_FALSE(main.Playing());
+        prompter.onCall = nullptr;
+        AppInfo::SetHelpFile(QStringLiteral(QF_HELP_FILE));
+        modMain::Shutdown();
+    }
 }
 
 }  // namespace

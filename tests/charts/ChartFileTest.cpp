@@ -1,6 +1,8 @@
 // The chart file layer: reading every line kind, writing CR LF Latin-1,
 // whole-or-nothing writes, appending, listing and the read-only rule.
 
+#include <QFileInfo>
+
 #include "ChartTestSupport.h"
 
 using namespace charttest;
@@ -153,9 +155,15 @@ TEST_F(ChartFiles, AppendEndsAnOpenLastLineFirst) {
             << error.toStdString();
         EXPECT_EQ(Read("Add"), after) << before.toStdString();
     }
-    QFile::remove(Path("Add"));
-    EXPECT_TRUE(ChartFile::Append(Path("Add"), QStringLiteral("Chord: C"), QStringLiteral("1"), nullptr));
-    EXPECT_EQ(Read("Add"), QByteArray("Chord: C~1\r\n"));
+}
+
+TEST_F(ChartFiles, AppendToAChartThatHasGoneMakesNoFile) {
+    Write("Gone", "DESC:\r\n");
+    QFile::remove(Path("Gone"));
+    QString error;
+    EXPECT_FALSE(ChartFile::Append(Path("Gone"), QStringLiteral("Chord: C"), QStringLiteral("1"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFile::exists(Path("Gone")));
 }
 
 TEST_F(ChartFiles, OnlyVisibleChtFilesAreChartsSortedByNameIgnoringCase) {
@@ -178,7 +186,12 @@ TEST_F(ChartFiles, CreateRemoveAndTheFolder) {
     EXPECT_FALSE(ChartFile::CreateEmpty(Path("New"), &error));
     EXPECT_TRUE(ChartFile::Remove(Path("New"), &error));
     EXPECT_FALSE(QFile::exists(Path("New")));
+    EXPECT_TRUE(ChartFile::Remove(Path("New"), &error));  // gone already: nothing left to do
+    // Something else in a chart's place is no chart, and is kept.
+    ASSERT_TRUE(QDir().mkdir(Path("New")));
     EXPECT_FALSE(ChartFile::Remove(Path("New"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(QFileInfo(Path("New")).isDir());
 
     // A file where the folder should be.
     const QString blocked = folder + "blocked";

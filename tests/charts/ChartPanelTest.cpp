@@ -332,6 +332,8 @@ TEST_F(ChartPanel, AChartThatCannotBeCreatedOrDeletedLeavesTheListAsItWas) {
     QDir(folder).removeRecursively();  // the folder went away behind the program's back
     Type(QStringLiteral("Folk"));
     panel.cmdAdd()->click();
+    // A folder where the chart's file was: no chart to delete, and kept.
+    ASSERT_TRUE(QDir().mkpath(Path("Blues")));
     Answer(Prompter::Answer::Yes);
     panel.cmdDelete()->click();
     const auto messages = prompter.Messages();
@@ -342,6 +344,18 @@ TEST_F(ChartPanel, AChartThatCannotBeCreatedOrDeletedLeavesTheListAsItWas) {
     EXPECT_TRUE(messages[2].text.startsWith("The chart \"Blues\" could not be deleted.\r\n\r\n"));
     EXPECT_EQ(Charts(), QStringList({"Blues", "Jazz"}));
     EXPECT_EQ(host.Take(), QStringList());
+}
+
+TEST_F(ChartPanel, DeletingAChartWhoseFileHasGoneTakesItOffTheList) {
+    StartReady(QStringLiteral("Jazz"));
+    ASSERT_TRUE(QFile::remove(Path("Jazz")));  // deleted in a file manager
+    Answer(Prompter::Answer::Yes);
+    panel.cmdDelete()->click();
+    EXPECT_EQ(prompter.Messages().size(), 1u);  // the question, no failure
+    EXPECT_EQ(Charts(), QStringList({"Blues"}));
+    EXPECT_EQ(host.Take(), QStringList({"ChartSelected", "ChartSelected", "ShowChartChord(c1$A)",
+                                        "OnChartClick(Charts/Blues.cht,Blues)"}));
+    EXPECT_EQ(Read("Blues"), kBlues);
 }
 
 TEST_F(ChartPanel, AddedItemsKeepTheirCodesThroughLaterSaves) {

@@ -2,7 +2,8 @@
 // A prompter for tests: keeps every message, input box and question it is
 // asked, and answers from the queues a test fills. With nothing queued a
 // question is answered No, an input box is cancelled and a modal window is
-// closed unchanged. Installs itself while it lives.
+// closed unchanged. Installs itself while it lives. `onCall` sees each call
+// as it is made, while the box would be open.
 
 #include <QDialog>
 #include <QString>
@@ -31,6 +32,7 @@ public:
     Answer Message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                    bool systemModal) override {
         calls.push_back({Call::Kind::Message, text, title, icon, buttons, systemModal, {}});
+        if (onCall) onCall(calls.back());
         if (buttons == Buttons::Ok) return Answer::Ok;
         if (answers.empty()) return Answer::No;
         const Answer a = answers.front();
@@ -41,6 +43,7 @@ public:
     std::optional<QString> Input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
         calls.push_back({Call::Kind::Input, prompt, title, Icon::None, Buttons::Ok, false, defaultText});
+        if (onCall) onCall(calls.back());
         if (inputs.empty()) return std::nullopt;
         // Taken apart rather than copied whole: g++ 12 warns on a copied optional QString.
         const bool answered = inputs.front().has_value();
@@ -53,6 +56,7 @@ public:
     void RunModal(QDialog& dialog) override {
         calls.push_back({Call::Kind::Modal, dialog.windowTitle(), dialog.windowTitle(), Icon::None,
                          Buttons::Ok, false, {}});
+        if (onCall) onCall(calls.back());
         if (modal) modal(dialog);
     }
 
@@ -68,4 +72,5 @@ public:
     std::deque<Answer> answers;                 // for Yes/No questions
     std::deque<std::optional<QString>> inputs;  // for input boxes; nullopt = Cancel
     std::function<void(QDialog&)> modal;        // drives a modal window while it is "shown"
+    std::function<void(const Call&)> onCall;
 };
