@@ -1,8 +1,25 @@
 #include "AppSettings.h"
 
+#include <QDir>
 #include <QSettings>
 
+#include "Prompter.h"
+
 namespace {
+
+// A settings folder that cannot be written stays so for the whole run: one
+// message is enough, not one for every click that changes a setting.
+bool lostWriteReported = false;
+
+void reportLostWrite(const QString& fileName) {
+    if (lostWriteReported) return;
+    lostWriteReported = true;
+    Prompter::Current().Message(QStringLiteral("The settings could not be saved to ") +
+                                    QDir::toNativeSeparators(fileName) +
+                                    QStringLiteral(".\r\n\r\nChanges to the settings will not be kept after "
+                                                   "the program ends."),
+                                AppSettings::AppTitle(), Prompter::Icon::Exclamation);
+}
 
 QSettings store() {
     // Ini format everywhere, so that QSettings::setPath can redirect it in tests.
@@ -29,6 +46,7 @@ void AppSettings::SaveSetting(const QString& section, const QString& key, const 
     QSettings s = store();
     s.setValue(section + QLatin1Char('/') + key, value);
     s.sync();
+    if (s.status() != QSettings::NoError) reportLostWrite(s.fileName());
 }
 
 bool AppSettings::ParseBool(const QString& text, bool* ok) {
