@@ -48,11 +48,6 @@ QRect outerGeometry(const QWidget* w) {
     return w->frameGeometry();
 }
 
-QRect toTwips(const QRect& r) {
-    return QRect(r.x() * Twips::kPerPixel, r.y() * Twips::kPerPixel, r.width() * Twips::kPerPixel,
-                 r.height() * Twips::kPerPixel);
-}
-
 QPushButton* chromeButton(QWidget* parent, const char* name, const QString& text, const char* tip, int left) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
@@ -96,8 +91,8 @@ int frmMain::StoredDockPlace() {
 
 void frmMain::PlaceTabWindow(int place) {
     if (!TabWindowForm_) return;
-    const QRect main = toTwips(outerGeometry(this));
-    const QRect tab = toTwips(outerGeometry(TabWindowForm_));
+    const QRect main = Twips::FromPixels(outerGeometry(this));
+    const QRect tab = Twips::FromPixels(outerGeometry(TabWindowForm_));
     const QPoint at = DockedAt(place, main, tab.size());
     const QPoint pixels(Twips::ToPixels(at.x()), Twips::ToPixels(at.y()));
     // Placed by its frame as the window system has it now.

@@ -12,6 +12,7 @@
 #include "QtPrinters.h"
 #include "RecordingPrompter.h"
 #include "SystemColors.h"
+#include "Twips.h"
 
 namespace {
 
@@ -106,6 +107,19 @@ TEST_F(UnwritableSettings, AFailedWriteIsReportedOnceARunNamingTheFile) {
     // Nothing was stored there: reads give the defaults.
     EXPECT_EQ(AppSettings::GetInt("Tempo", 5, 1, 9), 5);
     EXPECT_TRUE(AppSettings::GetBool("FretNumbers", true));
+}
+
+// Whole pixels go to twips exactly and come back unchanged through Rect.
+TEST(Twips, PixelRectanglesAndWholePixelsInTwips) {
+    const QRect cases[] = {QRect(0, 0, 0, 0), QRect(12, 34, 617, 416), QRect(-80, -5, 1, 2),
+                           QRect(1279, 799, 1280, 800)};
+    for (const QRect& pixels : cases) {
+        const QRect twips = Twips::FromPixels(pixels);
+        EXPECT_EQ(twips, QRect(pixels.x() * 15, pixels.y() * 15, pixels.width() * 15, pixels.height() * 15));
+        EXPECT_EQ(Twips::Rect(twips), pixels);
+    }
+    EXPECT_EQ(Twips::FromPixels(-7), -105);
+    EXPECT_DOUBLE_EQ(Twips::FromPixels(0.5), 7.5);
 }
 
 TEST(SystemColors, ClassicTableAndPlainRgb) {
