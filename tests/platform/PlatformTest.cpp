@@ -77,7 +77,8 @@ protected:
         }
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_);
     }
-    void TearDown() override {
+    void TearDown() override { Unblock(); }
+    void Unblock() {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, original_);
         if (!folder_.isEmpty()) QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                                    QFileDevice::ExeOwner);
@@ -104,9 +105,18 @@ TEST_F(UnwritableSettings, AFailedWriteIsReportedOnceARunNamingTheFile) {
     EXPECT_TRUE(messages[0].text.contains("will not be kept")) << messages[0].text.toStdString();
     EXPECT_EQ(messages[0].title, QString("Quillfret Pro"));
     EXPECT_EQ(messages[0].icon, Prompter::Icon::Exclamation);
-    // Nothing was stored there: reads give the defaults.
-    EXPECT_EQ(AppSettings::GetInt("Tempo", 5, 1, 9), 5);
-    EXPECT_TRUE(AppSettings::GetBool("FretNumbers", true));
+    // The run goes on with the values it could not store; the file has none.
+    EXPECT_EQ(AppSettings::GetInt("Tempo", 5, 1, 9), 8);
+    EXPECT_FALSE(AppSettings::GetBool("FretNumbers", true));
+    EXPECT_EQ(AppSettings::GetSetting("Settings", "ChartName"), QString("Blues"));
+    EXPECT_FALSE(QFileInfo::exists(file));
+
+    // Writable again: the next write goes to the file and is read from there.
+    Unblock();
+    AppSettings::SaveSetting("Settings", "Tempo", "3");
+    EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("Settings/Tempo").toString(), QString("3"));
+    EXPECT_EQ(AppSettings::GetInt("Tempo", 5, 1, 9), 3);
+    EXPECT_EQ(prompter.Messages().size(), 1u);
 }
 
 // Whole pixels go to twips exactly and come back unchanged through Rect.
