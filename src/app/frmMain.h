@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "DockPlaces.h"
 #include "Modes.h"
 #include "PlayButtonStates.h"
 
@@ -325,7 +326,7 @@ private:
     QAction* mnuChordGen_ = nullptr;
     QAction* mnuHiddenViewCC_ = nullptr;
     QMenu* mnuTabWin_ = nullptr;
-    QAction* mnuDock_[6] = {};
+    QAction* mnuDock_[DockPlaces::kMenu.size()] = {};
     QAction* mnuQFWeb_ = nullptr;
     QAction* mnuFileExit_ = nullptr;
     QMenu* mnuHelp_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QMenu>
 
+#include "DockPlaces.h"
 #include "frmMain.h"
 
 void frmMain::BuildMenus() {
@@ -47,16 +48,13 @@ void frmMain::BuildShellMenus() {
     mnuHidden_->addSeparator();
     mnuTabWin_ = mnuHidden_->addMenu(QStringLiteral("Tab Window"));
     mnuTabWin_->setObjectName(QStringLiteral("mnuTabWin"));
-    struct Dock { const char* name; const char* caption; int place; };
-    static const Dock docks[] = {{"mnuDT", "Top", 5},         {"mnuDB", "Bottom", 1},
-                                 {"mnuDLL", "Lower Left", 4}, {"mnuDLR", "Lower Right", 3},
-                                 {"mnuDUR", "Upper Right", 0}, {"mnuDUL", "Upper Left", 2}};
-    for (int i = 0; i < 6; ++i) {
-        QAction* a = mnuTabWin_->addAction(QLatin1String(docks[i].caption));
-        a->setObjectName(QLatin1String(docks[i].name));
+    for (size_t i = 0; i < DockPlaces::kMenu.size(); ++i) {
+        const DockPlaces::Place& dock = DockPlaces::kMenu[i];
+        QAction* a = mnuTabWin_->addAction(QLatin1String(dock.caption));
+        a->setObjectName(QLatin1String(dock.name));
         a->setCheckable(true);
-        a->setData(docks[i].place);
-        const int place = docks[i].place;
+        a->setData(dock.place);
+        const int place = dock.place;
         connect(a, &QAction::triggered, this, [this, place] { DockItem_Click(place); }, Qt::DirectConnection);
         mnuDock_[i] = a;
     }

@@ -15,6 +15,7 @@
 #include "AppIcon.h"
 #include "AppSettings.h"
 #include "CarryOn.h"
+#include "DockPlaces.h"
 #include "FormDrag.h"
 #include "Twips.h"
 #include "TrayIcon.h"
@@ -26,31 +27,11 @@ namespace {
 
 const QString kSection = QStringLiteral("Settings");
 const QString kTabWinDock = QStringLiteral("TabWinDock");
-constexpr int kUpperRight = 0;
-
-// The tablature window's left and top edges at a dock place, in twips, from
-// the main window M and the tablature window T (frames included).
-QPoint DockedAt(int place, const QRect& M, const QSize& T) {
-    switch (place) {
-        case 5: return {M.left(), M.top() - T.height()};                                    // Top
-        case 1: return {M.left(), M.top() + M.height()};                                    // Bottom
-        case 4: return {M.left() - T.width(), M.top() + M.height() - T.height()};           // Lower Left
-        case 3: return {M.left() + M.width(), M.top() + M.height() - T.height()};           // Lower Right
-        case 2: return {M.left() - T.width(), M.top()};                                     // Upper Left
-        default: return {M.left() + M.width(), M.top()};                                    // Upper Right
-    }
-}
-
 // A window's place and size with its frame, as the window system reports
 // them now (a window shown again gets its frame only as it appears).
 QRect outerGeometry(const QWidget* w) {
     if (const QWindow* window = w->windowHandle()) return window->frameGeometry();
     return w->frameGeometry();
-}
-
-QRect toTwips(const QRect& r) {
-    return QRect(r.x() * Twips::kPerPixel, r.y() * Twips::kPerPixel, r.width() * Twips::kPerPixel,
-                 r.height() * Twips::kPerPixel);
 }
 
 QPushButton* chromeButton(QWidget* parent, const char* name, const QString& text, const char* tip, int left) {
@@ -91,14 +72,14 @@ int frmMain::StoredDockPlace() {
     const QString stored = AppSettings::GetSetting(kSection, kTabWinDock, QStringLiteral("0"));
     if (stored.size() == 1 && stored[0] >= QLatin1Char('0') && stored[0] <= QLatin1Char('5'))
         return stored[0].digitValue();
-    return kUpperRight;
+    return DockPlaces::kUpperRight;
 }
 
 void frmMain::PlaceTabWindow(int place) {
     if (!TabWindowForm_) return;
-    const QRect main = toTwips(outerGeometry(this));
-    const QRect tab = toTwips(outerGeometry(TabWindowForm_));
-    const QPoint at = DockedAt(place, main, tab.size());
+    const QRect main = Twips::FromPixels(outerGeometry(this));
+    const QRect tab = Twips::FromPixels(outerGeometry(TabWindowForm_));
+    const QPoint at = DockPlaces::DockedAt(place, main, tab.size());
     const QPoint pixels(Twips::ToPixels(at.x()), Twips::ToPixels(at.y()));
     // Placed by its frame as the window system has it now.
     if (QWindow* window = TabWindowForm_->windowHandle())

@@ -1,6 +1,9 @@
 #include "clsChart.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <memory>
 
 #include "AppSettings.h"
@@ -73,7 +76,7 @@ bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
             ChartCell cell;
             cell.Left = CellLeft;
             cell.Top = RowTop;
-            cell.LabelX = CellLeft + kLabelCentre - kLabelCharWidth * static_cast<int>(kBlankLabel.size());
+            cell.LabelX = LabelLeft(CellLeft, kBlankLabel.size());
             cell.Label = kBlankLabel;
             cell.Kind = ChartCell::Drawing::EmptyNeck;
             canvas.AddCell(std::move(cell));
@@ -117,6 +120,16 @@ bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
     ChartForm_->show();
     ChartForm_->activateWindow();
     return true;
+}
+
+int clsChart::LabelLeft(int cellLeft, qsizetype labelLength) {
+    // In 64 bits and held to the int range, so that a label of any length (a
+    // chart file is free text) has a defined place: far to the left when long.
+    constexpr int64_t kIntMin = std::numeric_limits<int>::min();
+    constexpr int64_t kIntMax = std::numeric_limits<int>::max();
+    const int64_t length = std::clamp<int64_t>(labelLength, 0, kIntMax);
+    const int64_t left = int64_t{cellLeft} + kLabelCentre - kLabelCharWidth * length;
+    return static_cast<int>(std::clamp(left, kIntMin, kIntMax));
 }
 
 void clsChart::beginRowWhenFull() {
@@ -165,7 +178,7 @@ std::optional<clsChart::RunError> clsChart::DrawChartItem(const ChartItem& item)
     nextCell();
     cell.Left = CellLeft;
     cell.Top = RowTop;
-    cell.LabelX = CellLeft + kLabelCentre - kLabelCharWidth * static_cast<int>(cell.Label.size());
+    cell.LabelX = LabelLeft(CellLeft, cell.Label.size());
     building_->picSlide()->AddCell(std::move(cell));
     return std::nullopt;
 }

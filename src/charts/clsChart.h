@@ -40,6 +40,10 @@ public:
     // further calls do nothing and give false.
     bool ShowChart(const QString& ChartFile, const QString& ChartName);
 
+    // Where a label of `labelLength` characters starts (twips) in a cell whose
+    // left edge is `cellLeft`: centred by a fixed width per character.
+    static int LabelLeft(int cellLeft, qsizetype labelLength);
+
     // The chart window while it is open.
     frmChart* ChartForm() const { return ChartForm_; }
 

@@ -11,7 +11,6 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "AppFonts.h"
 #include "ChartCanvas.h"
@@ -29,8 +28,6 @@ constexpr int kScrollBarInset = 320;  // viewport edge to the vertical bar's lef
 constexpr int kScrollBarGap = 60;
 constexpr int kSmallChange = 200;
 constexpr int kLargeChange = 700;
-
-int twipsOf(int pixels) { return static_cast<int>(std::lround(Twips::FromPixels(pixels))); }
 
 QScrollBar* scrollBar(Qt::Orientation orientation, int max, QWidget* parent) {
     auto* bar = new QScrollBar(orientation, parent);
@@ -111,8 +108,8 @@ void frmChart::Form_Load() {
 
 void frmChart::place(QWidget* control, const QRect& twips, int topPixels) {
     // A size the layout makes negative (a window smaller than its bars) is none.
-    control->setGeometry(Twips::ToPixels(twips.x()), Twips::ToPixels(twips.y()) + topPixels,
-                         std::max(0, Twips::ToPixels(twips.width())), std::max(0, Twips::ToPixels(twips.height())));
+    const QRect pixels = Twips::Rect(twips);
+    control->setGeometry(QRect(pixels.topLeft() + QPoint(0, topPixels), pixels.size().expandedTo(QSize(0, 0))));
 }
 
 QRect frmChart::TwipsGeometry(const QWidget* control) const {
@@ -124,13 +121,14 @@ QRect frmChart::TwipsGeometry(const QWidget* control) const {
 
 int frmChart::ScreenWidth() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    return s ? twipsOf(s->geometry().width()) : 0;
+    return s ? Twips::FromPixels(s->geometry().width()) : 0;
 }
 
 void frmChart::resizeEvent(QResizeEvent*) {
     const int menuHeight = menuBar_->sizeHint().height();
     menuBar_->setGeometry(0, 0, width(), menuHeight);
-    Form_Resize(twipsOf(width()) + kFrameAllowanceX, twipsOf(height() - menuHeight) + kFrameAllowanceY);
+    Form_Resize(Twips::FromPixels(width()) + kFrameAllowanceX,
+                Twips::FromPixels(height() - menuHeight) + kFrameAllowanceY);
 }
 
 void frmChart::Form_Resize(int outerWidth, int outerHeight) {

@@ -1,8 +1,31 @@
 #include "AppSettings.h"
 
+#include <QDir>
+#include <QHash>
 #include <QSettings>
+#include <mutex>
+
+#include "Prompter.h"
 
 namespace {
+
+// Values whose write failed, by "section/key": the program goes on with them
+// for the rest of the run, so a change still takes effect until it ends.
+std::mutex unsavedMutex;
+QHash<QString, QString> unsaved;
+// A settings folder that cannot be written stays so for the whole run: one
+// message is enough, not one for every click that changes a setting.
+bool lostWriteReported = false;
+
+void reportLostWrite(const QString& fileName) {
+    if (lostWriteReported) return;
+    lostWriteReported = true;
+    Prompter::Current().Message(QStringLiteral("The settings could not be saved to ") +
+                                    QDir::toNativeSeparators(fileName) +
+                                    QStringLiteral(".\r\n\r\nChanges to the settings will not be kept after "
+                                                   "the program ends."),
+                                AppSettings::AppTitle(), Prompter::Icon::Exclamation);
+}
 
 QSettings store() {
     // Ini format everywhere, so that QSettings::setPath can redirect it in tests.
@@ -19,16 +42,32 @@ const QString& AppSettings::AppTitle() {
 
 QString AppSettings::GetSetting(const QString& section, const QString& key,
                                 const QString& defaultValue) {
+    const QString name = section + QLatin1Char('/') + key;
+    {
+        const std::lock_guard<std::mutex> lock(unsavedMutex);
+        const auto it = unsaved.constFind(name);
+        if (it != unsaved.constEnd()) return *it;
+    }
     QSettings s = store();
-    const QVariant v = s.value(section + QLatin1Char('/') + key);
+    const QVariant v = s.value(name);
     if (!v.isValid()) return defaultValue;
     return v.toString();
 }
 
 void AppSettings::SaveSetting(const QString& section, const QString& key, const QString& value) {
+    const QString name = section + QLatin1Char('/') + key;
     QSettings s = store();
-    s.setValue(section + QLatin1Char('/') + key, value);
+    s.setValue(name, value);
     s.sync();
+    const bool saved = s.status() == QSettings::NoError;
+    {
+        const std::lock_guard<std::mutex> lock(unsavedMutex);
+        if (saved)
+            unsaved.remove(name);
+        else
+            unsaved.insert(name, value);
+    }
+    if (!saved) reportLostWrite(s.fileName());
 }
 
 bool AppSettings::ParseBool(const QString& text, bool* ok) {

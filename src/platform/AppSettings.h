@@ -10,6 +10,9 @@ public:
 
     static QString GetSetting(const QString& section, const QString& key,
                               const QString& defaultValue = QString());
+    // Written at once. A write that fails (a read-only or full settings folder)
+    // is reported through the prompter, once a run, naming the settings file;
+    // the value then holds for reads until the program ends.
     static void SaveSetting(const QString& section, const QString& key, const QString& value);
 
     // Typed reads of section "Settings": anything unreadable gives the default.

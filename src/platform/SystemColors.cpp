@@ -5,7 +5,8 @@
 namespace SystemColors {
 namespace {
 
-// The classic Windows scheme ("Windows Standard"), indices 0..24.
+// The classic grey 3-D desktop colours (light grey faces, dark grey shadows,
+// navy highlight and captions, pale yellow tooltips), indices 0..24.
 constexpr std::array<QRgb, 25> kClassic = {
     qRgb(212, 208, 200),  //  0 scroll bar
     qRgb(58, 110, 165),   //  1 desktop

@@ -1,7 +1,8 @@
 #pragma once
 // Colours as the layouts give them: a 32-bit value &H00BBGGRR, or a system
-// colour &H8000000n (n = 0..24) looked up in one fixed table, the classic
-// Windows defaults, so that every control shows the same colours everywhere.
+// colour &H8000000n (n = 0..24) looked up in one fixed table of the classic
+// grey 3-D desktop colours, so that every control shows the same colours
+// whatever the desktop's own theme.
 
 #include <QColor>
 #include <cstdint>

@@ -11,6 +11,12 @@ constexpr int kPerPixel = 15;
 
 inline int ToPixels(double twips) { return static_cast<int>(std::lround(twips / kPerPixel)); }
 inline double FromPixels(double pixels) { return pixels * kPerPixel; }
+// Whole pixels in twips: exact, nothing to round.
+inline int FromPixels(int pixels) { return pixels * kPerPixel; }
+inline QRect FromPixels(const QRect& pixels) {
+    return QRect(FromPixels(pixels.x()), FromPixels(pixels.y()), FromPixels(pixels.width()),
+                 FromPixels(pixels.height()));
+}
 
 // A rectangle or a size given in twips, in pixels.
 inline QRect Rect(int left, int top, int width, int height) {

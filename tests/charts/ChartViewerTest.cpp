@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QSignalSpy>
 #include <functional>
+#include <limits>
 
 #include "AppSettings.h"
 #include "RecordingPrompter.h"
@@ -94,6 +95,30 @@ TEST_F(ChartViewer, LabelsAndTheirPlaces) {
     EXPECT_EQ(Count(row, QRect(0, 0, x, Px(200)), IsDark), 0);
     EXPECT_GT(Count(row, QRect(x, 0, Px(36 * 7 * 2), Px(200)), IsDark), 10);
     CloseAll(open);
+}
+
+// A label of any length has a defined place: where it would lie past what an
+// int holds, it stops at the least value instead of wrapping round.
+TEST(ChartLabelPlace, ExtremeLengthsAndEdgesStayInRange) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const struct {
+        int cellLeft;
+        qsizetype length;
+        int expected;
+    } cases[] = {
+        {0, 0, 850},
+        {1900, 13, 1900 + 382},
+        {0, 59652324, -2147482814},  // 36 x length is past an int, the place is not
+        {0, 59652348, kMin},         // the first length whose place is past an int
+        {0, qsizetype{1} << 40, kMin},
+        {kMin, 100, kMin},
+        {kMax, 0, kMax},
+        {7600, std::numeric_limits<qsizetype>::max(), kMin},
+        {0, -5, 850},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(clsChart::LabelLeft(c.cellLeft, c.length), c.expected) << c.cellLeft << " / " << c.length;
 }
 
 // DESC lines are neither drawn nor counted; blank lines are skipped; a line

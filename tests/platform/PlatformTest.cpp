@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include "AppFonts.h"
 #include "AppPaths.h"
 #include "AppSettings.h"
 #include "QtPrinters.h"
+#include "RecordingPrompter.h"
 #include "SystemColors.h"
+#include "Twips.h"
 
 namespace {
 
@@ -45,6 +50,86 @@ TEST(AppSettings, IntegersOutOfRangeOrNotNumbersFallBack) {
         AppSettings::SaveSetting("Settings", "Tempo", c.stored);
         EXPECT_EQ(AppSettings::GetInt("Tempo", 4, 1, 9), c.expected) << c.stored;
     }
+}
+
+// The settings file's place, whichever folder the settings are redirected to.
+QString settingsFile() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Quillfret Pro", "Quillfret Pro").fileName();
+}
+
+// Redirects the settings into a read-only folder for one test. Root writes
+// into such a folder anyway, so for root a plain file also stands where the
+// program's own folder would go.
+class UnwritableSettings : public ::testing::Test {
+protected:
+    void Block() {
+        ASSERT_TRUE(dir_.isValid());
+        folder_ = dir_.filePath("config");
+        ASSERT_TRUE(QDir().mkpath(folder_));
+        QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                           QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        QFile probe(folder_ + "/probe");
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.close();
+            probe.remove();
+            QFile blocker(folder_ + "/Quillfret Pro");
+            ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        }
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_);
+    }
+    void TearDown() override { Unblock(); }
+    void Unblock() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, original_);
+        if (!folder_.isEmpty()) QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                   QFileDevice::ExeOwner);
+    }
+
+    const QString original_ = QFileInfo(QFileInfo(settingsFile()).path()).path();
+    QTemporaryDir dir_;
+    QString folder_;
+};
+
+TEST_F(UnwritableSettings, AFailedWriteIsReportedOnceARunNamingTheFile) {
+    RecordingPrompter prompter;
+    AppSettings::SaveSetting("Settings", "Tempo", "7");
+    EXPECT_TRUE(prompter.Messages().empty()) << "a write that worked was reported";
+
+    Block();
+    const QString file = settingsFile();
+    AppSettings::SaveSetting("Settings", "Tempo", "8");
+    AppSettings::SaveBool("FretNumbers", false);
+    AppSettings::SaveSetting("Settings", "ChartName", "Blues");
+    const auto messages = prompter.Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(file)) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains("will not be kept")) << messages[0].text.toStdString();
+    EXPECT_EQ(messages[0].title, QString("Quillfret Pro"));
+    EXPECT_EQ(messages[0].icon, Prompter::Icon::Exclamation);
+    // The run goes on with the values it could not store; the file has none.
+    EXPECT_EQ(AppSettings::GetInt("Tempo", 5, 1, 9), 8);
+    EXPECT_FALSE(AppSettings::GetBool("FretNumbers", true));
+    EXPECT_EQ(AppSettings::GetSetting("Settings", "ChartName"), QString("Blues"));
+    EXPECT_FALSE(QFileInfo::exists(file));
+
+    // Writable again: the next write goes to the file and is read from there.
+    Unblock();
+    AppSettings::SaveSetting("Settings", "Tempo", "3");
+    EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("Settings/Tempo").toString(), QString("3"));
+    EXPECT_EQ(AppSettings::GetInt("Tempo", 5, 1, 9), 3);
+    EXPECT_EQ(prompter.Messages().size(), 1u);
+}
+
+// Whole pixels go to twips exactly and come back unchanged through Rect.
+TEST(Twips, PixelRectanglesAndWholePixelsInTwips) {
+    const QRect cases[] = {QRect(0, 0, 0, 0), QRect(12, 34, 617, 416), QRect(-80, -5, 1, 2),
+                           QRect(1279, 799, 1280, 800)};
+    for (const QRect& pixels : cases) {
+        const QRect twips = Twips::FromPixels(pixels);
+        EXPECT_EQ(twips, QRect(pixels.x() * 15, pixels.y() * 15, pixels.width() * 15, pixels.height() * 15));
+        EXPECT_EQ(Twips::Rect(twips), pixels);
+    }
+    EXPECT_EQ(Twips::FromPixels(-7), -105);
+    EXPECT_DOUBLE_EQ(Twips::FromPixels(0.5), 7.5);
 }
 
 TEST(SystemColors, ClassicTableAndPlainRgb) {
