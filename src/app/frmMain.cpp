@@ -134,6 +134,8 @@ void frmMain::CreateControls() {
                        static_cast<QWidget*>(ChartControl_)})
         w->setVisible(false);
 
+    // Five ticks make the two seconds before silencing: precise, so they add up.
+    tmrOff_.setTimerType(Qt::PreciseTimer);
     tmrOff_.setInterval(400);
 }
 

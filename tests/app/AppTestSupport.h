@@ -45,8 +45,9 @@ inline QString Setting(const QString& key) {
     return AppSettings::GetSetting(QStringLiteral("Settings"), key, QStringLiteral("<none>"));
 }
 
-// Lets events run until `done` holds or `ms` have passed; true when it holds.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
+// Lets events run until `done` holds; true when it does. The limit only
+// keeps a fault from hanging the test, so it is generous for a loaded machine.
+inline bool WaitFor(const std::function<bool()>& done, int ms = 30000) {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {

@@ -125,7 +125,7 @@ TEST_F(MenusAndHelpTest, EveryItemReachesItsHandler) {
     for (const Case& c : cases) {
         EXPECT_FALSE(c.reached()) << c.item->objectName().toStdString() << " before";
         c.item->trigger();
-        EXPECT_TRUE(WaitFor(c.reached, 2000)) << c.item->objectName().toStdString();
+        EXPECT_TRUE(WaitFor(c.reached)) << c.item->objectName().toStdString();
     }
 
     main.cmdMin()->click();

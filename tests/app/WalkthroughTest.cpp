@@ -97,7 +97,7 @@ TEST_F(WalkthroughTest, ChordDictionaryFromStartToPlay) {
     EXPECT_TRUE(main.tmrOff().isActive());
     // The synthesizer is silenced two seconds later.
     recorder.Clear();
-    EXPECT_TRUE(WaitFor([&] { return !main.tmrOff().isActive(); }, 4000));
+    EXPECT_TRUE(WaitFor([&] { return !main.tmrOff().isActive(); }));
     EXPECT_EQ(Recorded(), "off");
 }
 

@@ -63,7 +63,7 @@ const Place kPlaces[] = {
 
 // The window reaches the place (the window system moves it a moment later).
 bool Placed(const QWidget* window, QPoint at) {
-    WaitFor([&] { return window->pos() == at; }, 1000);
+    WaitFor([&] { return window->pos() == at; });
     return window->pos() == at;
 }
 

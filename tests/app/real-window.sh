@@ -120,17 +120,31 @@ x0=$1
 y0=$2
 xdotool mousemove --sync $((x0 + 30)) $((y0 + 10))
 xdotool mousedown 1
-# A moment for the window manager to take the pointer for the move.
-sleep 0.2
-i=1
-while [ $i -le 10 ]; do
-    xdotool mousemove --sync $((x0 + 30 + 12 * i)) $((y0 + 10 + 9 * i))
+# The window manager takes the pointer for the move some time after the
+# press; motion before that is lost. Nudge the pointer between two places
+# until the window follows it.
+moved_by() { [ "$(pos "$main")" = "$((x0 + $1)) $((y0 + $2))" ]; }
+nudged() {
+    xdotool mousemove --sync $((x0 + 30 + 12 + nudge)) $((y0 + 10 + 9))
+    moved_by $((12 + nudge)) 9
+}
+nudge=0
+tries=0
+until nudged; do
+    nudge=$((1 - nudge))
+    tries=$((tries + 1))
+    [ $tries -lt 400 ] || fail "the window manager did not take the drag"
     sleep 0.05
-    i=$((i + 1))
+done
+# Then each step of the drag: the window is where the pointer put it.
+step=2
+while [ $step -le 10 ]; do
+    xdotool mousemove --sync $((x0 + 30 + 12 * step)) $((y0 + 10 + 9 * step))
+    wait_for "the main window to follow the drag to step $step" moved_by $((12 * step)) $((9 * step))
+    step=$((step + 1))
 done
 xdotool mouseup 1
-moved() { [ "$(pos "$main")" = "$((x0 + 120)) $((y0 + 90))" ]; }
-wait_for "the main window to move" moved
+wait_for "the main window to stay where it was dragged" moved_by 120 90
 wait_for "the tablature window to follow" still_docked
 echo "dragged to $(pos "$main"); the tablature window followed"
 
