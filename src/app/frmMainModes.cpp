@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include "CarryOn.h"
