@@ -88,8 +88,9 @@ frmMain::~frmMain() {
 ReckonerListener* frmMain::EngineListener() const { return reckonerEvents_.get(); }
 
 void frmMain::CreateControls() {
-    // The title row and the window's buttons above the fretboard.
-    lblQF_ = place(new QLabel(AppSettings::AppTitle(), this), "lblQF", 60, 45, 1815, 300);
+    // The title row (its right end left to the title bar's buttons) and the
+    // window's buttons above the fretboard.
+    lblQF_ = place(new QLabel(AppSettings::AppTitle(), this), "lblQF", 60, 45, 1440, 300);
     lblQF_->setFont(AppFonts::Tahoma(10, true));
     cmdOptions_ = place(new QPushButton(QStringLiteral("Menu"), this), "cmdOptions", 45, 390, 885, 300);
     cmdWindow_ = place(new QPushButton(QStringLiteral("Window"), this), "cmdWindow", 975, 390, 885, 300);

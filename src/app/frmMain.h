@@ -212,6 +212,8 @@ private:
     void cmdEnter_Click();
     void TipForm_SetChord(const QString& Code);
     void cmdClearFretboard_Click();
+    // The read-out before a chord is built: two empty lines and how to start.
+    void ShowGeneratorPrompt();
 
     // frmMainPlayback.cpp
     void MIDI_OnPlay();

@@ -62,6 +62,10 @@ void frmMain::TipForm_SetChord(const QString& Code) {
 
 void frmMain::cmdClearFretboard_Click() {
     Neck_->InitDraw();
+    ShowGeneratorPrompt();
+}
+
+void frmMain::ShowGeneratorPrompt() {
     Display_->SetDisplay1(QString());
     Display_->SetDisplay2(QString());
     Display_->SetDisplay3(QStringLiteral("Click frets or enter tab..."));

@@ -62,19 +62,15 @@ void frmMain::Form_Load() {
         // Closing it by the window manager only hides it.
         TabWindowForm_->installEventFilter(this);
     });
+    // Without a remembered chart the window keeps no current chart ("Chart: *****").
     CarryOn([&] {
         const QString file = setting("ChartFile");
-        if (isChartOfFolder(file)) {
-            // The name shown is the file's: a hand-edited "ChartName" that
-            // names another chart would have the panel hold that one.
-            const QString name = QFileInfo(file).fileName().chopped(4);  // without ".cht"
-            SetCurrentChart(file, name);
-            if (setting("ChartName") != name) AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), name);
-        } else {
-            chartTag_.clear();
-            chartName_.clear();
-            lblChart_->setText(QStringLiteral("Chart: *****"));
-        }
+        if (!isChartOfFolder(file)) return;
+        // The name shown is the file's: a hand-edited "ChartName" that
+        // names another chart would have the panel hold that one.
+        const QString name = QFileInfo(file).fileName().chopped(4);  // without ".cht"
+        SetCurrentChart(file, name);
+        if (setting("ChartName") != name) AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), name);
     });
     CarryOn([&] { ChartControl_->SetLstItems(TabWindowForm_->lstChartItems()); });
     CarryOn([&] {

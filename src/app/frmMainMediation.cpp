@@ -58,9 +58,7 @@ void frmMain::Selector_MouseUp() { Neck_->setFocus(); }
 
 void frmMain::objReckoner_ClearMatches() {
     lstMatches_->clear();
-    Display_->SetDisplay1(QString());
-    Display_->SetDisplay2(QString());
-    Display_->SetDisplay3(QStringLiteral("Click frets or enter tab..."));
+    ShowGeneratorPrompt();
 }
 
 void frmMain::objReckoner_AddMatch(const std::string& Key, const std::string& Detail) {

@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include "CarryOn.h"
@@ -91,9 +90,7 @@ void frmMain::objReckoner_OnMode(int32_t Mode, const std::string&) {
         Display_->SetDisplay2(QString::number(ChartControl_->ChartCount()));
         Display_->SetDisplay3(QString::number(ChartControl_->ItemCount()));
     } else if (generator) {
-        Display_->SetDisplay1(QString());
-        Display_->SetDisplay2(QString());
-        Display_->SetDisplay3(QStringLiteral("Click frets or enter tab..."));
+        ShowGeneratorPrompt();
     }
     lblMode_->setText(QLatin1String(layout.caption));
     if (generator) Neck_->InitDraw();

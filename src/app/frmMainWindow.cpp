@@ -52,7 +52,6 @@ void frmMain::CreateChrome() {
     // surface and its title.
     setWindowFlag(Qt::FramelessWindowHint, true);
     setWindowIcon(AppIcon::Icon());
-    lblQF_->setGeometry(Twips::Rect(60, 45, 1440, 300));
     cmdHelp_ = chromeButton(this, "cmdHelp", QStringLiteral("?"), "Help", 1530);
     cmdMin_ = chromeButton(this, "cmdMin", QStringLiteral("_"), "Minimize", 1785);
     cmdExit_ = chromeButton(this, "cmdExit", QStringLiteral("X"), "Exit", 2040);

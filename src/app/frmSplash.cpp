@@ -16,7 +16,7 @@ constexpr int kHeightTwips = 2700;
 QLabel* makeLabel(QWidget* parent, const QString& text, const QFont& font, const QRect& twips) {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
-    label->setGeometry(Twips::Rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setGeometry(Twips::Rect(twips));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette pal = label->palette();

@@ -60,8 +60,9 @@ int16_t GetRunCount() {
         AppSettings::SaveSetting(kSection, kFirst, first ? QStringLiteral("1") : QStringLiteral("2"));
         return first ? 1 : 2;
     }
-    if (count < 2) AppSettings::SaveSetting(kSection, kFirst, QString::number(count + 1));
-    return toInt16(AppSettings::GetSetting(kSection, kFirst, QStringLiteral("0")).trimmed().toLongLong());
+    if (count >= 2) return toInt16(count);
+    AppSettings::SaveSetting(kSection, kFirst, QString::number(count + 1));
+    return toInt16(count + 1);
 }
 
 bool FirstInstance(const QStringList& arguments) {

@@ -187,11 +187,11 @@ TEST_F(AddToChartTest, TheRememberedFileIsTheCurrentChart) {
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(a);
         }
-        SetSetting(QStringLiteral("ChartFile"), written);
-        SetSetting(QStringLiteral("ChartName"), c.chartName);
+        SetSetting("ChartFile", written);
+        SetSetting("ChartName", c.chartName);
         frmMain& main = Start();
         EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: ") + c.shown);
-        EXPECT_EQ(Setting(QStringLiteral("ChartName")), c.shown);
+        EXPECT_EQ(Setting("ChartName"), c.shown);
         const int itemsBefore = main.ChartControl()->ItemCount();
         CMajor(main);
         Add(main);
@@ -222,8 +222,8 @@ TEST_F(AddToChartTest, AChartDeletedBehindTheProgramsBackIsNotMadeAnew) {
     EXPECT_FALSE(QFile::exists(ChartPath(kChart)));
     EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: *****"));
     EXPECT_EQ(main.ChartTag(), QString());
-    EXPECT_EQ(Setting(QStringLiteral("ChartFile")), QString());
-    EXPECT_EQ(Setting(QStringLiteral("ChartName")), QString());
+    EXPECT_EQ(Setting("ChartFile"), QString());
+    EXPECT_EQ(Setting("ChartName"), QString());
     EXPECT_FALSE(main.mnuHiddenViewCC()->isEnabled());
     // From now on Add asks for a chart.
     Add(main);

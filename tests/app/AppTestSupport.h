@@ -36,14 +36,8 @@
 namespace apptest {
 
 using miditest::ClearSettings;
-
-inline void SetSetting(const QString& key, const QString& value) {
-    AppSettings::SaveSetting(QStringLiteral("Settings"), key, value);
-}
-
-inline QString Setting(const QString& key) {
-    return AppSettings::GetSetting(QStringLiteral("Settings"), key, QStringLiteral("<none>"));
-}
+using miditest::SetSetting;
+using miditest::Setting;
 
 // Lets events run until `done` holds; true when it does. The limit only
 // keeps a fault from hanging the test, so it is generous for a loaded machine.
@@ -77,7 +71,7 @@ protected:
         AppPaths::SetAppFolder(dataDir.path());
         recorder.SetDevices(true, {"Port A"});
         // The fastest tempo keeps playback short.
-        SetSetting(QStringLiteral("Tempo"), QStringLiteral("9"));
+        SetSetting("Tempo", QStringLiteral("9"));
     }
 
     void TearDown() override {
@@ -124,9 +118,9 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         for (const QString& line : lines) f.write(line.toLatin1() + "\r\n");
         f.close();
-        SetSetting(QStringLiteral("First"), QStringLiteral("2"));
-        SetSetting(QStringLiteral("ChartFile"), ChartPath(name));
-        SetSetting(QStringLiteral("ChartName"), name);
+        SetSetting("First", QStringLiteral("2"));
+        SetSetting("ChartFile", ChartPath(name));
+        SetSetting("ChartName", name);
     }
 
     QTemporaryDir dataDir;

@@ -222,8 +222,8 @@ TEST_F(ChartPlayTest, TheChartPanelSetsTheCurrentChart) {
     main.ChartControl()->SelectChart(QStringLiteral("Prog_House"));
     EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: Prog_House"));
     EXPECT_EQ(main.ChartTag(), ChartPath(QStringLiteral("Prog_House")));
-    EXPECT_EQ(Setting(QStringLiteral("ChartFile")), ChartPath(QStringLiteral("Prog_House")));
-    EXPECT_EQ(Setting(QStringLiteral("ChartName")), QStringLiteral("Prog_House"));
+    EXPECT_EQ(Setting("ChartFile"), ChartPath(QStringLiteral("Prog_House")));
+    EXPECT_EQ(Setting("ChartName"), QStringLiteral("Prog_House"));
     EXPECT_EQ(main.Display()->Display1(), QStringLiteral("Prog_House"));
     EXPECT_EQ(main.Display()->Display2(), QStringLiteral("6"));
     EXPECT_EQ(main.Display()->Display3(), QStringLiteral("16"));
@@ -237,7 +237,7 @@ TEST_F(ChartPlayTest, TheChartPanelSetsTheCurrentChart) {
     }
     EXPECT_EQ(main.ChartTag(), QString());
     EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: "));
-    EXPECT_EQ(Setting(QStringLiteral("ChartFile")), QString());
+    EXPECT_EQ(Setting("ChartFile"), QString());
     EXPECT_FALSE(main.mnuHiddenViewCC()->isEnabled());
 }
 
@@ -259,7 +259,7 @@ TEST_F(ChartPlayTest, ViewingAChartAndAChartThatHasGone) {
     EXPECT_TRUE(prompter.Messages()[0].text.startsWith(QStringLiteral("Error: 53")));
     EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: *****"));
     EXPECT_EQ(main.ChartTag(), QString());
-    EXPECT_EQ(Setting(QStringLiteral("ChartFile")), QString());
+    EXPECT_EQ(Setting("ChartFile"), QString());
     // Add cannot write the chart anew.
     main.mnuChords()->trigger();
     prompter.Clear();

@@ -39,7 +39,7 @@ TEST_F(PlaybackTest, TheTuningBarShiftsWhatIsPlayedAndIsRemembered) {
     main.HScroll1()->setValue(4);
     EXPECT_EQ(main.lblTune()->text(), QStringLiteral("Tune:+1/2"));
     EXPECT_EQ(main.MIDI()->Tune(), 4);
-    EXPECT_EQ(Setting(QStringLiteral("Tune")), QStringLiteral("4"));
+    EXPECT_EQ(Setting("Tune"), QStringLiteral("4"));
     main.MIDI()->cmdPlay()->click();
     EXPECT_EQ(Recorded(), "off 49 53 56 61 65 off 49 53 56 61 65 off");
     modMain::Shutdown();
@@ -129,7 +129,7 @@ TEST_F(PlaybackTest, ClosingDuringAStrumStopsItThenCloses) {
     EXPECT_EQ(Recorded(), "off 48 52 55 off off off off");
     EXPECT_FALSE(recorder.IsOpen());
     EXPECT_EQ(main.TabWindowForm(), nullptr);
-    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+    EXPECT_EQ(Setting("TabWindow"), QStringLiteral("True"));
 }
 
 // A box opened during a strum: the strum stops, all notes off, before the box

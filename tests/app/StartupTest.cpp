@@ -47,9 +47,9 @@ TEST_F(StartupTest, GetRunCountCountsToTwoAndSurvivesAGarbledCounter) {
         ClearSettings();
         QDir(ChartFile::ChartFolder()).removeRecursively();
         if (c.chartFolder) MakeChartFolder();
-        if (c.stored) SetSetting(QStringLiteral("First"), QLatin1String(c.stored));
+        if (c.stored) SetSetting("First", QLatin1String(c.stored));
         EXPECT_EQ(modMain::GetRunCount(), c.count);
-        EXPECT_EQ(Setting(QStringLiteral("First")), QLatin1String(c.after));
+        EXPECT_EQ(Setting("First"), QLatin1String(c.after));
     }
 }
 
@@ -76,8 +76,8 @@ TEST_F(StartupTest, TheRememberedChartMustBeAChartOfTheChartFolder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
-        SetSetting(QStringLiteral("ChartFile"), c.file);
-        SetSetting(QStringLiteral("ChartName"), QStringLiteral("Blues"));
+        SetSetting("ChartFile", c.file);
+        SetSetting("ChartName", QStringLiteral("Blues"));
         frmMain& main = Start();
         EXPECT_EQ(main.lblChart()->text(), QLatin1String(c.caption));
         EXPECT_EQ(main.ChartTag(), c.kept ? c.file : QString());
@@ -103,7 +103,7 @@ TEST_F(StartupTest, BadSettingsStartWithSafeValuesAndStayText) {
         SCOPED_TRACE(bad.key);
         ClearSettings();
         QDir(ChartFile::ChartFolder()).removeRecursively();  // every row a first run
-        SetSetting(QLatin1String(bad.key), QLatin1String(bad.value));
+        SetSetting(bad.key, QLatin1String(bad.value));
         recorder.Clear();
         frmMain& main = Start();
         EXPECT_TRUE(main.isVisible());
@@ -114,7 +114,7 @@ TEST_F(StartupTest, BadSettingsStartWithSafeValuesAndStayText) {
         EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: *****"));
         EXPECT_TRUE(recorder.IsOpen());
         EXPECT_EQ(Recorded(), "prog25 off prog25 prog25");
-        EXPECT_EQ(Setting(QLatin1String(bad.key)), QLatin1String(bad.storedAfter));
+        EXPECT_EQ(Setting(bad.key), QLatin1String(bad.storedAfter));
         // Every value in the store is plain text.
         QSettings store(QSettings::IniFormat, QSettings::UserScope, AppSettings::AppTitle(),
                         AppSettings::AppTitle());
@@ -127,14 +127,14 @@ TEST_F(StartupTest, BadSettingsStartWithSafeValuesAndStayText) {
 }
 
 TEST_F(StartupTest, TheTablatureWindowFollowsTheSettingAndClosingStoresIt) {
-    SetSetting(QStringLiteral("TabWindow"), QStringLiteral("False"));
+    SetSetting("TabWindow", QStringLiteral("False"));
     {
         frmMain& main = Start();
         EXPECT_TRUE(main.Activated());
         EXPECT_FALSE(main.TabWindowForm()->isVisible());
         main.cmdWindow()->click();
         EXPECT_TRUE(main.TabWindowForm()->isVisible());
-        EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+        EXPECT_EQ(Setting("TabWindow"), QStringLiteral("True"));
         main.cmdWindow()->click();
         // A later activation leaves the window as it is.
         QEvent activate(QEvent::WindowActivate);
@@ -146,12 +146,12 @@ TEST_F(StartupTest, TheTablatureWindowFollowsTheSettingAndClosingStoresIt) {
         EXPECT_EQ(main.TabWindowForm(), nullptr);
         EXPECT_EQ(Recorded(), "off");
         EXPECT_FALSE(recorder.IsOpen());
-        EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("False"));
+        EXPECT_EQ(Setting("TabWindow"), QStringLiteral("False"));
         modMain::Shutdown();
     }
     frmMain& main = Start();
     EXPECT_FALSE(main.TabWindowForm()->isVisible());
-    EXPECT_EQ(Setting(QStringLiteral("First")), QStringLiteral("2"));
+    EXPECT_EQ(Setting("First"), QStringLiteral("2"));
 }
 
 TEST_F(StartupTest, AMissingInstrumentFileIsWrittenAndAnUnwritableOneReported) {

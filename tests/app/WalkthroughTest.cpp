@@ -50,7 +50,7 @@ protected:
 TEST_F(WalkthroughTest, ChordDictionaryFromStartToPlay) {
     frmMain& main = Start();
     EXPECT_TRUE(QFile::exists(DataPath(QStringLiteral("genmidi.txt"))));
-    EXPECT_EQ(Setting(QStringLiteral("First")), QStringLiteral("1"));
+    EXPECT_EQ(Setting("First"), QStringLiteral("1"));
     EXPECT_EQ(main.lblMode()->text(), QStringLiteral("Chord Dictionary"));
     EXPECT_TRUE(main.mnuChords()->isChecked());
     EXPECT_EQ(Lines(main), QStringList({" ", "", "Select a key..."}));
@@ -184,8 +184,8 @@ TEST_F(WalkthroughTest, ChartsAreWrittenAddedToAndPlayed) {
     NewChart(main, QStringLiteral("Walk"));
     EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: Walk"));
     EXPECT_EQ(main.ChartTag(), ChartPath(QStringLiteral("Walk")));
-    EXPECT_EQ(Setting(QStringLiteral("ChartFile")), ChartPath(QStringLiteral("Walk")));
-    EXPECT_EQ(Setting(QStringLiteral("ChartName")), QStringLiteral("Walk"));
+    EXPECT_EQ(Setting("ChartFile"), ChartPath(QStringLiteral("Walk")));
+    EXPECT_EQ(Setting("ChartName"), QStringLiteral("Walk"));
 
     // Two chords and a scale position, each added from the fretboard.
     main.mnuChords()->trigger();

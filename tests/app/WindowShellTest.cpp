@@ -86,7 +86,7 @@ TEST_F(WindowShellTest, EachDockItemStoresItsPlaceAndDocksTheWindowThereAndItFol
     MoveTo(main, QPoint(400, 300));
     for (const Place& p : kPlaces) {
         main.mnuDock(p.menuIndex)->trigger();
-        EXPECT_EQ(Setting(QStringLiteral("TabWinDock")), QLatin1String(p.digit)) << p.caption;
+        EXPECT_EQ(Setting("TabWinDock"), QLatin1String(p.digit)) << p.caption;
         EXPECT_PRED2(Placed, tab, expectedPixels(p, main.pos(), tab)) << p.caption;
         EXPECT_EQ(Checked(main), QLatin1String(p.caption) + QLatin1Char(';'));
         // Choosing the checked item again keeps it checked.
@@ -104,24 +104,24 @@ TEST_F(WindowShellTest, AHiddenWindowKeepsItsPlaceAndCheckUntilShownAgain) {
     MoveTo(main, QPoint(400, 300));
     main.cmdWindow()->click();
     ASSERT_FALSE(tab->isVisible());
-    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("False"));
+    EXPECT_EQ(Setting("TabWindow"), QStringLiteral("False"));
     const QPoint before = tab->pos();
 
     main.mnuDock(1)->trigger();  // Bottom
-    EXPECT_EQ(Setting(QStringLiteral("TabWinDock")), QStringLiteral("1"));
+    EXPECT_EQ(Setting("TabWinDock"), QStringLiteral("1"));
     EXPECT_EQ(tab->pos(), before);
     EXPECT_EQ(Checked(main), QStringLiteral("Upper Right;"));
 
     main.cmdWindow()->click();
     EXPECT_TRUE(tab->isVisible());
-    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+    EXPECT_EQ(Setting("TabWindow"), QStringLiteral("True"));
     EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[1], main.pos(), tab));
     EXPECT_EQ(Checked(main), QStringLiteral("Bottom;"));
 }
 
 TEST_F(WindowShellTest, ABadDockSettingDocksAtUpperRightAndDraggingStillWorks) {
     for (const char* bad : {"6", " 3", "3 ", "-1", "x", "", "03"}) {
-        SetSetting(QStringLiteral("TabWinDock"), QLatin1String(bad));
+        SetSetting("TabWinDock", QLatin1String(bad));
         frmMain& main = StartActive();
         frmTabWindow* tab = main.TabWindowForm();
         EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[4], main.pos(), tab)) << '"' << bad << '"';
@@ -135,7 +135,7 @@ TEST_F(WindowShellTest, ABadDockSettingDocksAtUpperRightAndDraggingStillWorks) {
         EXPECT_TRUE(WaitFor([&] { return main.pos() == start + QPoint(30, 20); })) << '"' << bad << '"';
         QApplication::processEvents();
         EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[4], main.pos(), tab)) << '"' << bad << '"';
-        EXPECT_EQ(Setting(QStringLiteral("TabWinDock")), QLatin1String(bad));
+        EXPECT_EQ(Setting("TabWinDock"), QLatin1String(bad));
         modMain::Shutdown();
     }
 }
@@ -161,8 +161,8 @@ TEST_F(WindowShellTest, MinimiseAndRestoreWithAndWithoutATray) {
     for (const Case c : {Case{true, true}, Case{true, false}, Case{false, true}, Case{false, false}}) {
         SCOPED_TRACE(std::string(c.tray ? "tray" : "no tray") + (c.tabShown ? ", tab shown" : ", tab hidden"));
         TrayIcon::SetAvailable(c.tray);
-        SetSetting(QStringLiteral("TabWindow"), c.tabShown ? QStringLiteral("True") : QStringLiteral("False"));
-        SetSetting(QStringLiteral("TabWinDock"), QStringLiteral("3"));
+        SetSetting("TabWindow", c.tabShown ? QStringLiteral("True") : QStringLiteral("False"));
+        SetSetting("TabWinDock", QStringLiteral("3"));
         frmMain& main = StartActive();
         frmTabWindow* tab = main.TabWindowForm();
         ASSERT_EQ(tab->isVisible(), c.tabShown);
@@ -219,7 +219,7 @@ TEST_F(WindowShellTest, ClosingWhileInTheTrayRemovesTheIconAndKeepsTheTabWindowS
     main.close();
     EXPECT_FALSE(main.Tray().Shown());
     // The tablature window was put away with the main window, not by the user.
-    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+    EXPECT_EQ(Setting("TabWindow"), QStringLiteral("True"));
 }
 
 TEST_F(WindowShellTest, ClosingTheTablatureWindowHidesItAndRecordsIt) {
@@ -229,11 +229,11 @@ TEST_F(WindowShellTest, ClosingTheTablatureWindowHidesItAndRecordsIt) {
     EXPECT_FALSE(tab->close());  // as the window manager's close button does
     ASSERT_TRUE(tab);
     EXPECT_FALSE(tab->isVisible());
-    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("False"));
+    EXPECT_EQ(Setting("TabWindow"), QStringLiteral("False"));
     EXPECT_TRUE(main.isVisible());
     main.cmdWindow()->click();
     EXPECT_TRUE(tab->isVisible());
-    EXPECT_EQ(Setting(QStringLiteral("TabWindow")), QStringLiteral("True"));
+    EXPECT_EQ(Setting("TabWindow"), QStringLiteral("True"));
 }
 
 TEST_F(WindowShellTest, TheMainWindowIsBorderlessAndTheTablatureWindowATool) {

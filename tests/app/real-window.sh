@@ -91,6 +91,14 @@ start_program() {
     docked="$(offset)"
 }
 
+# The tablature window back on screen and docked where it was; when it is
+# slow to get there, what the window system says of both windows is logged.
+docked_again() {
+    wait_for "the tablature window to come back" viewable "$tab"
+    poll 40 still_docked || { xwininfo -id $main | grep -E "Abs|Map"; xwininfo -id $tab | grep -E "Abs|Map"; xprop -id $tab _NET_FRAME_EXTENTS WM_STATE; xwininfo -id $tab -tree | grep -i parent; }
+    wait_for "the tablature window docked again (offset $(offset), was $docked)" still_docked
+}
+
 exit_program() {
     click_exit
     ended() { ! kill -0 "$pid" 2>/dev/null; }
@@ -157,9 +165,7 @@ echo "minimised to the task bar"
 # Restore it as a task bar does: the tablature window comes back docked.
 xdotool windowactivate "$main"
 wait_for "the main window to come back" viewable "$main"
-wait_for "the tablature window to come back" viewable "$tab"
-poll 40 still_docked || { xwininfo -id $main | grep -E "Abs|Map"; xwininfo -id $tab | grep -E "Abs|Map"; xprop -id $tab _NET_FRAME_EXTENTS WM_STATE; xwininfo -id $tab -tree | grep -i parent; }
-wait_for "the tablature window docked again (offset $(offset), was $docked)" still_docked
+docked_again
 echo "restored; the tablature window docked again"
 exit_program
 echo "exited"
@@ -208,9 +214,7 @@ until viewable "$main"; do
     xdotool mousemove --sync $(($1 + 30)) $(($2 + 11)) click 1
     poll 100 viewable "$main" || true
 done
-wait_for "the tablature window to come back" viewable "$tab"
-poll 40 still_docked || { xwininfo -id $main | grep -E "Abs|Map"; xwininfo -id $tab | grep -E "Abs|Map"; xprop -id $tab _NET_FRAME_EXTENTS WM_STATE; xwininfo -id $tab -tree | grep -i parent; }
-wait_for "the tablature window docked again (offset $(offset), was $docked)" still_docked
+docked_again
 icon_gone() { ! icon_shown; }
 wait_for "the tray icon to go" icon_gone
 echo "restored from the tray's menu; the icon gone"
