@@ -14,10 +14,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
-#include <chrono>
-#include <ctime>
 #include <cstdio>
-#include <cstdlib>
 
 #include "AppFonts.h"
 #include "AppPaths.h"
@@ -30,22 +27,9 @@
 #include "ctlNeck.h"
 #include "frmMain.h"
 #include "modMain.h"
+#include "startup_clock.h"
 
 namespace {
-
-double msSinceLaunch() {
-    static const long long launch = std::atoll(qgetenv("QF_LAUNCH_NS").constData());
-    const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                              std::chrono::system_clock::now().time_since_epoch())
-                              .count();
-    return static_cast<double>(now - launch) / 1e6;
-}
-
-double cpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
 
 double residentMiB() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -65,8 +49,8 @@ protected:
         auto* neck = static_cast<ctlNeck*>(watched);
         // The window's surface goes to the display right after this paint.
         if (event->type() == QEvent::Paint && paintedAt < 0 && !neck->ChordCode().isEmpty()) {
-            paintedAt = msSinceLaunch();
-            cpuAt = cpuMs();
+            paintedAt = StartupClock::MsSinceLaunch();
+            cpuAt = StartupClock::CpuMs();
         }
         return false;
     }
@@ -93,7 +77,7 @@ int main(int argc, char** argv) {
     double midiAt = -1;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (midiAt < 0 && main.MidiOutputOpened()) midiAt = msSinceLaunch();
+        if (midiAt < 0 && main.MidiOutputOpened()) midiAt = StartupClock::MsSinceLaunch();
         if (watch.paintedAt < 0 || midiAt < 0) return;
         std::printf("startup_ms=%.1f cpu_ms=%.1f midi_ms=%.1f rss_mib=%.1f synth=%d\n", watch.paintedAt,
                     watch.cpuAt, midiAt, residentMiB(), main.Output()->IsOpen() ? 1 : 0);

@@ -11,7 +11,6 @@ if [ "${1:-}" != "--inside" ]; then
     out="$(cd "$out" && pwd)"
     cmake -S . -B build -G Ninja >/dev/null
     cmake --build build --target quillfret-pro >/dev/null
-    mkdir -p "$out"
     tmp="$(mktemp -d)"
     trap 'rm -rf "$tmp"' EXIT
     mkdir -m 700 "$tmp/run"

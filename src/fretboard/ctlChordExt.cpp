@@ -70,7 +70,7 @@ QColor familyColor(Family family) {
 }
 
 // Rows lie 240 twips apart from -20; a few buttons sit a few twips off their row.
-int rowOf(const QWidget* w) { return (static_cast<int>(Twips::FromPixels(w->y())) + 20 + 120) / 240; }
+int rowOf(const QWidget* w) { return (Twips::FromPixels(w->y()) + 20 + 120) / 240; }
 
 }  // namespace
 

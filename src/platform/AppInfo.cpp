@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 
 #ifndef QF_VERSION
 #define QF_VERSION "0.0.0"
@@ -45,8 +46,8 @@ QString findHelpPage(const QString& applicationDir, const QString& sourceHelpDir
     return QString();
 }
 
-bool helpFileChosen = false;
-QString chosenHelpFile;
+// Set by SetHelpFile; until then the help is looked for.
+std::optional<QString> chosenHelpFile;
 
 }  // namespace
 
@@ -69,11 +70,8 @@ QString HelpFileIn(const QString& applicationDir, const QString& sourceHelpDir) 
     return findHelpPage(applicationDir, sourceHelpDir, kContentsName);
 }
 
-QString HelpFile() { return helpFileChosen ? chosenHelpFile : HelpFileIn(programDir(), sourceHelpDir()); }
+QString HelpFile() { return chosenHelpFile ? *chosenHelpFile : HelpFileIn(programDir(), sourceHelpDir()); }
 
-void SetHelpFile(const QString& path) {
-    helpFileChosen = true;
-    chosenHelpFile = path;
-}
+void SetHelpFile(const QString& path) { chosenHelpFile = path; }
 
 }  // namespace AppInfo

@@ -84,8 +84,7 @@ HelpViewer::HelpViewer(const QString& helpFile) : helpFile_(helpFile) {
     layout->addLayout(buttons);
     layout->addWidget(pages_, 1);
 
-    keywords_ = ReadKeywords(QFileInfo(helpFile).absolutePath() + QLatin1Char('/') + kKeywordFile);
-    for (const Keyword& k : keywords_) {
+    for (const Keyword& k : ReadKeywords(QFileInfo(helpFile).absolutePath() + QLatin1Char('/') + kKeywordFile)) {
         auto* item = new QListWidgetItem(k.text, keywordList_);
         item->setData(kTargetRole, k.target);
     }

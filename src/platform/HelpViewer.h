@@ -55,7 +55,6 @@ private:
     void DisplayKeyword(QListWidgetItem* item);
 
     QString helpFile_;
-    QList<Keyword> keywords_;
     QStackedWidget* pages_;
     QTextBrowser* browser_;
     QLineEdit* searchField_;
