@@ -18,8 +18,8 @@
 
 #include "AppFonts.h"
 #include "AppPaths.h"
-#include "AppSettings.h"
 #include "ConsolePrompter.h"
+#include "DisplayPlatform.h"
 #include "MIDI_OUT.h"
 #include "SelectorButton.h"
 #include "ctlChordExt.h"
@@ -59,10 +59,9 @@ protected:
 }  // namespace
 
 int main(int argc, char** argv) {
+    DisplayPlatform::PreferX11(argc, argv);
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(AppSettings::AppTitle());
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    modMain::DescribeApplication();
     if (!modMain::FirstInstance({})) return 1;
     AppPaths::InitAppFolder();
     AppFonts::RegisterAppFonts();

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "AppFonts.h"
+#include "AppIcon.h"
 #include "AppInfo.h"
 #include "AppPaths.h"
 #include "AppSettings.h"
@@ -96,6 +97,16 @@ void Shutdown() {
     delete mainWindow();
     mainWindow() = nullptr;
     instance().Release();
+}
+
+void DescribeApplication() {
+    QCoreApplication::setApplicationName(AppSettings::AppTitle());
+    QCoreApplication::setApplicationVersion(AppInfo::VersionText());
+    // Every window, the chart windows too, and the tray show the program's icon.
+    QApplication::setWindowIcon(AppIcon::Icon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillfret-pro"));
+    // The windows that remain (chart windows) close with the main window.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 int Main(QApplication& app) {

@@ -14,6 +14,10 @@ namespace modMain {
 // the process then ends; when the command line, taken as one text, is
 // exactly "ziridezar", the message is shown first.
 bool FirstInstance(const QStringList& arguments);
+// The application's name, version, icon and desktop entry, and that it
+// does not end with its last window: the program and the start-up probe
+// describe themselves alike. Call once the QApplication exists.
+void DescribeApplication();
 // Shows the splash with the version, creates, loads and shows the main
 // window (gMain), and closes the splash. Its MIDI devices come from
 // `driver` when one is given (tests, benchmarks), else from the system.
