@@ -15,12 +15,10 @@ empty="$(pwd)/$BUILD/bench/empty_window_probe"
 
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
-mkdir -m 700 "$tmp/run"
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$tmp/asound.conf"
+. scripts/private-session.sh
+private_session "$tmp"
 cat >"$tmp/runs.sh" <<SCRIPT
 #!/bin/sh
-export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" XDG_RUNTIME_DIR="$tmp/run"
-export ALSA_CONFIG_PATH="$tmp/asound.conf"
 i=0
 while [ \$i -lt 24 ]; do
     QF_LAUNCH_NS=\$(date +%s%N) "$probe" 2>/dev/null >>"$tmp/out-all.txt" || true

@@ -13,11 +13,9 @@ if [ "${1:-}" != "--inside" ]; then
     cmake --build build --target quillfret-pro >/dev/null
     tmp="$(mktemp -d)"
     trap 'rm -rf "$tmp"' EXIT
-    mkdir -m 700 "$tmp/run"
-    # Private settings and data; a silent sound card so that no message shows.
-    printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$tmp/asound.conf"
-    export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" XDG_RUNTIME_DIR="$tmp/run" \
-        ALSA_CONFIG_PATH="$tmp/asound.conf" QT_QPA_PLATFORM=xcb HOME="$tmp"
+    . scripts/private-session.sh
+    private_session "$tmp"
+    export QT_QPA_PLATFORM=xcb HOME="$tmp"
     xvfb-run -a -s "-screen 0 1024x700x24" sh "$0" --inside "$out" "$tmp"
     echo "screenshots in $out/"
     exit 0

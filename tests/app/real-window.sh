@@ -15,11 +15,9 @@ if [ "${1:-}" != "--inside" ]; then
     done
     tmp="$(mktemp -d)"
     trap 'rm -rf "$tmp"' EXIT
-    mkdir -m 700 "$tmp/run"
-    # A silent sound card, so that the synthesizer opens and no message box shows.
-    printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$tmp/asound.conf"
-    export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" XDG_RUNTIME_DIR="$tmp/run" \
-        ALSA_CONFIG_PATH="$tmp/asound.conf" QT_QPA_PLATFORM=xcb HOME="$tmp"
+    . "$(dirname "$0")/../../scripts/private-session.sh"
+    private_session "$tmp"
+    export QT_QPA_PLATFORM=xcb HOME="$tmp"
     unset WAYLAND_DISPLAY XDG_SESSION_TYPE
     xvfb-run -a -s "-screen 0 1280x800x24" sh "$0" --inside "$prog" "$tmp"
     exit $?
