@@ -160,13 +160,13 @@ ChartContent Parse(const QByteArray& bytes) {
     for (const QString& line : lines) {
         if (isBlank(line)) continue;
         if (line.startsWith(kDesc)) {
-            QString text = line;
-            stripDesc(text);
-            content.Description += text;
+            content.Description += line;
             continue;
         }
         content.Items.push_back(ParseItemLine(line));
     }
+    // Once over the joined lines: taking out is the same line by line or whole,
+    // and only the whole also meets a "DESC:" split across two lines.
     stripDesc(content.Description);
     return content;
 }

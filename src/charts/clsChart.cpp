@@ -60,26 +60,14 @@ bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
     }
     BusyCursor busy;
     auto form = std::make_unique<frmChart>();
-    building_ = form.get();
-    ChartNeck_ = form->Neck();
     ChartCanvas& canvas = *form->picSlide();
-    canvas.Clear();
-    CellCount = 0;
-    RowTop = 0;
-    CellColumn = 0;
-    CellLeft = 0;
 
     if (ChartFile == QLatin1String("BLANK")) {
         for (int i = 0; i < kBlankCells; ++i) {
-            beginRowWhenFull();
-            nextCell();
             ChartCell cell;
-            cell.Left = CellLeft;
-            cell.Top = RowTop;
-            cell.LabelX = LabelLeft(CellLeft, kBlankLabel.size());
             cell.Label = kBlankLabel;
             cell.Kind = ChartCell::Drawing::EmptyNeck;
-            canvas.AddCell(std::move(cell));
+            placeCell(canvas, std::move(cell));
         }
         form->SetCaption(QStringLiteral("Blank Chart"));
         form->SetBlankGrid(true);
@@ -89,19 +77,16 @@ bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
         switch (::ChartFile::Read(ChartFile, &content, &reason)) {
             case ::ChartFile::ReadStatus::Ok: break;
             case ::ChartFile::ReadStatus::NotFound:
-                building_ = nullptr;
                 busy.Release();
                 fail({53, QStringLiteral("File not found")}, ChartFile);
                 return false;
             case ::ChartFile::ReadStatus::Unreadable:
-                building_ = nullptr;
                 busy.Release();
                 fail({75, QStringLiteral("Path/File access error (%1)").arg(reason)}, ChartFile);
                 return false;
         }
         for (const ChartItem& item : content.Items) {
-            if (const std::optional<RunError> error = DrawChartItem(item)) {
-                building_ = nullptr;
+            if (const std::optional<RunError> error = DrawChartItem(canvas, item)) {
                 busy.Release();
                 fail(*error, ChartFile);
                 return false;
@@ -112,7 +97,6 @@ bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
     }
     // The rows in view are drawn before the window shows; the others as they scroll in.
     canvas.Prerender(0, frmChart::kDesignHeight);
-    building_ = nullptr;
     busy.Release();
 
     ChartForm_ = form.release();
@@ -132,23 +116,19 @@ int clsChart::LabelLeft(int cellLeft, qsizetype labelLength) {
     return static_cast<int>(std::clamp(left, kIntMin, kIntMax));
 }
 
-void clsChart::beginRowWhenFull() {
-    if (CellCount != kCellsPerRow) return;
-    RowTop += ChartCanvas::kRowPitch;
-    CellCount = 0;
-    CellColumn = 0;
-    building_->picSlide()->SetCanvasHeight(RowTop + ChartCanvas::kRowPitch);
+void clsChart::placeCell(ChartCanvas& canvas, ChartCell cell) {
+    // Five to a row: the cells placed so far tell the row and column, and the
+    // first cell of a row makes the canvas a row taller.
+    const int index = static_cast<int>(canvas.Cells().size());
+    cell.Left = index % kCellsPerRow * kCellPitch;
+    cell.Top = index / kCellsPerRow * ChartCanvas::kRowPitch;
+    if (index > 0 && index % kCellsPerRow == 0) canvas.SetCanvasHeight(cell.Top + ChartCanvas::kRowPitch);
+    cell.LabelX = LabelLeft(cell.Left, cell.Label.size());
+    canvas.AddCell(std::move(cell));
 }
 
-void clsChart::nextCell() {
-    CellLeft = CellColumn * kCellPitch;
-    ++CellColumn;
-    ++CellCount;
-}
-
-std::optional<clsChart::RunError> clsChart::DrawChartItem(const ChartItem& item) {
+std::optional<clsChart::RunError> clsChart::DrawChartItem(ChartCanvas& canvas, const ChartItem& item) {
     const RunError missingPart{9, QStringLiteral("Subscript out of range")};
-    beginRowWhenFull();
     ChartCell cell;
     switch (::ChartFile::KindOf(item.Text)) {
         case ::ChartFile::Kind::Map: {
@@ -175,11 +155,7 @@ std::optional<clsChart::RunError> clsChart::DrawChartItem(const ChartItem& item)
             // Free text has no diagram: its cell stays empty.
             break;
     }
-    nextCell();
-    cell.Left = CellLeft;
-    cell.Top = RowTop;
-    cell.LabelX = LabelLeft(CellLeft, cell.Label.size());
-    building_->picSlide()->AddCell(std::move(cell));
+    placeCell(canvas, std::move(cell));
     return std::nullopt;
 }
 
@@ -189,7 +165,6 @@ void clsChart::fail(const RunError& error, const QString& chartFile) {
     const bool notFound = error.Number == 53;
     if (notFound) text += QStringLiteral("\r\n\r\nThe chart file could not be found.");
     Prompter::Current().Message(text, AppSettings::AppTitle(), Prompter::Icon::Critical);
-    ChartNeck_ = nullptr;
     QPointer<clsChart> self(this);
     if (notFound) {
         AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("ChartFile"), QString());
@@ -202,7 +177,6 @@ void clsChart::fail(const RunError& error, const QString& chartFile) {
 void clsChart::ChartForm_OnUnload() {
     if (ChartForm_) ChartForm_->deleteLater();
     ChartForm_ = nullptr;
-    ChartNeck_ = nullptr;
     QPointer<clsChart> self(this);
     emit OnUnload();
     if (self) deleteLater();  // unless the owner has already deleted it

@@ -13,13 +13,13 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <cstdint>
 #include <optional>
 
 #include "ChartFile.h"
 
-class ctlNeck;
+class ChartCanvas;
 class frmChart;
+struct ChartCell;
 
 class clsChart : public QObject {
     Q_OBJECT
@@ -60,19 +60,12 @@ private:
         QString Description;
     };
 
-    std::optional<RunError> DrawChartItem(const ChartItem& item);
-    void beginRowWhenFull();
-    void nextCell();
+    static std::optional<RunError> DrawChartItem(ChartCanvas& canvas, const ChartItem& item);
+    static void placeCell(ChartCanvas& canvas, ChartCell cell);
     void fail(const RunError& error, const QString& chartFile);
     void ChartForm_OnUnload();
 
     QString chartName_;
     QString chartFile_;
     QPointer<frmChart> ChartForm_;
-    ctlNeck* ChartNeck_ = nullptr;
-    frmChart* building_ = nullptr;  // the window being drawn, not yet shown
-    int16_t CellCount = 0;          // cells placed in the current row
-    int RowTop = 0;                 // twips
-    int CellColumn = 0;
-    int CellLeft = 0;               // twips
 };

@@ -8,13 +8,13 @@
 #include <optional>
 
 #include "AppFonts.h"
+#include "AppSettings.h"
 #include "Prompter.h"
 #include "Twips.h"
 #include "modFunctions.h"
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quillfret Pro");
 const QString kPlaceholder = QStringLiteral(
     "To play charts simply add some text to this label for some help on how to play the charts "
     "and this text color looks kind of neat...");
@@ -262,18 +262,19 @@ void ctlChartControls::cmdAdd_Click() {
         case ChartFile::NameProblem::Empty:
             return;
         case ChartFile::NameProblem::TooLong:
-            Prompter::Current().Message(QStringLiteral("Too many characters!"), kTitle, Prompter::Icon::Critical);
+            Prompter::Current().Message(QStringLiteral("Too many characters!"), AppSettings::AppTitle(),
+                                        Prompter::Icon::Critical);
             return;
         case ChartFile::NameProblem::BadCharacter:
             Prompter::Current().Message(
                 QStringLiteral("A chart cannot be named %1.\r\n\r\nA chart name cannot begin with a period or "
                                "hold any of these characters: / \\ : * ? \" < > | or a control character.")
                     .arg(quoted(name)),
-                kTitle, Prompter::Icon::Exclamation);
+                AppSettings::AppTitle(), Prompter::Icon::Exclamation);
             return;
         case ChartFile::NameProblem::Exists:
             Prompter::Current().Message(QStringLiteral("The chart ") + quoted(name) + QStringLiteral(" already exists!"),
-                                        kTitle, Prompter::Icon::Exclamation);
+                                        AppSettings::AppTitle(), Prompter::Icon::Exclamation);
             break;
         case ChartFile::NameProblem::None: {
             QString error;
@@ -307,8 +308,8 @@ void ctlChartControls::cmdDelete_Click() {
     lstCharts_->setFocus();
     const QString name = lstCharts_->item(row)->text();
     const Prompter::Answer answer = Prompter::Current().Message(
-        QStringLiteral("Are you sure you wish to delete ") + quoted(name) + QStringLiteral(" chart?"), kTitle,
-        Prompter::Icon::Exclamation, Prompter::Buttons::YesNo, true);
+        QStringLiteral("Are you sure you wish to delete ") + quoted(name) + QStringLiteral(" chart?"),
+        AppSettings::AppTitle(), Prompter::Icon::Exclamation, Prompter::Buttons::YesNo, true);
     if (answer != Prompter::Answer::Yes) return;
     QString error;
     if (!ChartFile::Remove(ChartFile::PathOf(chartPath_, name), &error)) {
@@ -334,7 +335,7 @@ void ctlChartControls::cmdDeleteItem_Click() {
     const Prompter::Answer answer = Prompter::Current().Message(
         QStringLiteral("Are you sure you wish to delete ") + quoted(m_lstItem_->item(i)->text()) +
             QStringLiteral(" from this chart?"),
-        kTitle, Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
+        AppSettings::AppTitle(), Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
     if (answer != Prompter::Answer::Yes) return;
     ChartContent content = currentContent();
     content.Items.removeAt(i);
@@ -578,5 +579,6 @@ void ctlChartControls::keepCodesInStep() {
 }
 
 void ctlChartControls::failed(const QString& what, const QString& reason) {
-    Prompter::Current().Message(what + QStringLiteral("\r\n\r\n") + reason, kTitle, Prompter::Icon::Exclamation);
+    Prompter::Current().Message(what + QStringLiteral("\r\n\r\n") + reason, AppSettings::AppTitle(),
+                                Prompter::Icon::Exclamation);
 }

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "AppSettings.h"
 #include "ChartFile.h"
 #include "Prompter.h"
 
@@ -102,7 +103,7 @@ bool WriteDefaultCharts() {
         }
     }
     if (failed.isEmpty()) return true;
-    Prompter::Current().Message(failed + QStringLiteral(":\r\n") + error, QStringLiteral("Quillfret Pro"),
+    Prompter::Current().Message(failed + QStringLiteral(":\r\n") + error, AppSettings::AppTitle(),
                                 Prompter::Icon::Exclamation);
     return false;
 }
