@@ -14,11 +14,11 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include "AppFonts.h"
 #include "ChartCanvas.h"
+#include "PrivateEnvironment.h"
 #include "clsChart.h"
 #include "frmChart.h"
 
@@ -111,15 +111,8 @@ void BM_PrintChart(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-        QFile::setPermissions(runtimeDir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
-    }
+    PrivateEnvironment environment;  // never the user's own settings or data
     benchmark::Initialize(&argc, argv);
-    QTemporaryDir settingsDir;  // never the user's own settings
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
     AppFonts::RegisterAppFonts();
     QTemporaryDir dir;

@@ -8,9 +8,8 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 
-#include "AppPaths.h"
+#include "PrivateEnvironment.h"
 #include "ChartFile.h"
 #include "ctlChartControls.h"
 
@@ -86,11 +85,9 @@ BENCHMARK(BM_PanelMoveAndSave)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrivateEnvironment environment;  // never the user's own charts or settings
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
-    QTemporaryDir dataDir;  // never the user's own charts
-    AppPaths::SetAppFolder(dataDir.path());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

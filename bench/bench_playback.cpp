@@ -13,10 +13,7 @@
 #include <sys/resource.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QScrollBar>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -25,6 +22,7 @@
 
 #include "AppSettings.h"
 #include "MIDI_OUT.h"
+#include "PrivateEnvironment.h"
 #include "MidiOutRecorder.h"
 #include "ctlMIDI.h"
 
@@ -117,15 +115,8 @@ void BM_Scale(benchmark::State& state) { playAtTempo(state, true); }
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-        QFile::setPermissions(runtimeDir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
-    }
+    PrivateEnvironment environment;  // never the user's own settings or data
     benchmark::Initialize(&argc, argv);
-    QTemporaryDir settingsDir;  // never the user's own settings
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
     AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("Strum"), QStringLiteral("0"));
 

@@ -5,32 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <cstdio>
 
 #include "AppFonts.h"
-#include "AppPaths.h"
+#include "PrivateEnvironment.h"
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Whatever the caller's session has: a runtime folder of this process alone.
-    QTemporaryDir runtimeDir;
-    if (!runtimeDir.isValid() ||
-        !QFile::setPermissions(runtimeDir.path(),
-                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
-        std::fprintf(stderr, "cannot make a private runtime folder: %s\n", qPrintable(runtimeDir.errorString()));
+    PrivateEnvironment environment;
+    if (!environment.Valid()) {
+        std::fprintf(stderr, "%s\n", qPrintable(environment.Error()));
         return 1;
     }
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     ::testing::InitGoogleTest(&argc, argv);
-
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
-    QTemporaryDir dataDir;
-    AppPaths::SetAppFolder(dataDir.path());
     AppFonts::RegisterAppFonts();
     return RUN_ALL_TESTS();
 }
