@@ -17,7 +17,6 @@
 #include "ctlMIDI.h"
 #include "ctlNeck.h"
 #include "frmMain.h"
-#include "modFunctions.h"
 
 void frmMain::MIDI_OnPlay() {
     // A Play while the last one is still unwinding (Stop, then Play at once)
@@ -89,7 +88,7 @@ void frmMain::ShowChartItem(const QString& Line) {
     const QString code = Line.section(QLatin1Char('~'), 1, 1);
     if (code.trimmed().isEmpty()) return;
     const QString name = display.section(QLatin1Char(':'), 1, 1);
-    const QString root = QString::fromStdString(modFunctions::GetRootName(name.toStdString()));
+    const QString root = ChartFile::RootOf(display);
     // The kind is told as the chart panel tells it, by how the text begins.
     switch (ChartFile::KindOf(display)) {
         case ChartFile::Kind::Scale:

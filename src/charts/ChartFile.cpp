@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "AppPaths.h"
+#include "modFunctions.h"
 
 namespace ChartFile {
 namespace {
@@ -91,6 +92,12 @@ Kind KindOf(const QString& text) {
     if (text.startsWith(QLatin1String("Scale:"))) return Kind::Scale;
     if (text.startsWith(QLatin1String("Chord:"))) return Kind::Chord;
     return Kind::Text;
+}
+
+QString RootOf(const QString& displayText) {
+    // Texts are single-byte, as chart files are.
+    const QByteArray name = displayText.section(QLatin1Char(':'), 1, 1).toLatin1();
+    return QString::fromLatin1(modFunctions::GetRootName(name.toStdString()));
 }
 
 std::optional<bool> ParseMapFlag(const QString& text) {

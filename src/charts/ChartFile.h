@@ -32,6 +32,10 @@ namespace ChartFile {
 enum class Kind { Chord, Scale, Map, Text };
 Kind KindOf(const QString& text);
 
+// The root of the name between the first and second ":" of a chord's or
+// scale's display text: "Chord: Bb7 (1)" gives "Bb".
+QString RootOf(const QString& displayText);
+
 // A map flag as the toolkit converts text to a Boolean: "True"/"False" in any
 // letter case, or a whole number (0 = False, any other = True). Nothing else.
 std::optional<bool> ParseMapFlag(const QString& text);

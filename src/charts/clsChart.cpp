@@ -10,7 +10,6 @@
 #include "ChartCanvas.h"
 #include "Prompter.h"
 #include "frmChart.h"
-#include "modFunctions.h"
 
 namespace {
 
@@ -35,11 +34,6 @@ private:
     bool active_ = true;
 };
 
-// The root of the name after the first ":" of a display text ("Chord: Bb7 (1)" gives "Bb").
-QString rootOf(const QString& displayText) {
-    const QByteArray field = displayText.section(QLatin1Char(':'), 1, 1).toLatin1();
-    return QString::fromLatin1(modFunctions::GetRootName(field.toStdString()));
-}
 
 }  // namespace
 
@@ -147,7 +141,7 @@ std::optional<clsChart::RunError> clsChart::DrawChartItem(ChartCanvas& canvas, c
             if (!item.HasCode) return missingPart;
             const bool scale = ::ChartFile::KindOf(item.Text) == ::ChartFile::Kind::Scale;
             cell.Kind = scale ? ChartCell::Drawing::Scale : ChartCell::Drawing::Chord;
-            cell.Code = item.Code.section(QLatin1Char('~'), 0, 0) + QLatin1Char('$') + rootOf(item.Text);
+            cell.Code = item.Code.section(QLatin1Char('~'), 0, 0) + QLatin1Char('$') + ChartFile::RootOf(item.Text);
             cell.Label = item.Text.mid(6);
             break;
         }

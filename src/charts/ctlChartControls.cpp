@@ -11,7 +11,6 @@
 #include "AppSettings.h"
 #include "Prompter.h"
 #include "Twips.h"
-#include "modFunctions.h"
 
 namespace {
 
@@ -408,10 +407,7 @@ void ctlChartControls::ActivateItem(int16_t Index) {
         }
         case ChartFile::Kind::Scale:
         case ChartFile::Kind::Chord: {
-            // Texts are single-byte (chart files are Latin-1).
-            const QString root = QString::fromLatin1(
-                modFunctions::GetRootName(label.value_or(QString()).toLatin1().toStdString()));
-            const QString withRoot = code + QLatin1Char('$') + root;
+            const QString withRoot = code + QLatin1Char('$') + ChartFile::RootOf(text);
             if (ChartFile::KindOf(text) == ChartFile::Kind::Scale)
                 emit ShowChartScale(withRoot);
             else
