@@ -210,6 +210,37 @@ TEST_F(AddToChartTest, TheRememberedFileIsTheCurrentChart) {
     }
 }
 
+// New Chart, three chords added in the chord dictionary, back to the chart
+// manager: the item buttons are ready for the three items, and work.
+TEST_F(AddToChartTest, TheItemButtonsFollowTheItemsAdded) {
+    frmMain& main = Start();
+    NewChart(main, QStringLiteral("Fresh"));
+    ctlChartControls& panel = *main.ChartControl();
+    ASSERT_EQ(panel.ChartName(), QStringLiteral("Fresh"));
+    const QList<QPushButton*> itemButtons = {panel.cmdUpDown(0), panel.cmdUpDown(1), panel.cmdDeleteItem()};
+    for (QPushButton* b : itemButtons) EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+
+    main.mnuChords()->trigger();
+    const int chords[][2] = {{2, 0}, {0, 1}, {0, 0}};  // C major, A minor, A major
+    for (const auto& chord : chords) {
+        main.Key()->Button(chord[0])->click();
+        main.ChordExt()->ExtButton(chord[1])->click();
+        Add(main);
+    }
+    main.mnuChartMan()->trigger();
+    EXPECT_EQ(panel.ItemCount(), 3);
+    for (QPushButton* b : itemButtons) EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_TRUE(panel.cmdView()->isEnabled());
+
+    // The first item is selected on entry; Move Down saves the new order.
+    ASSERT_EQ(panel.m_lstItem()->currentRow(), 0);
+    panel.cmdUpDown(1)->click();
+    EXPECT_EQ(Bytes(ChartPath(QStringLiteral("Fresh"))),
+              QByteArray("DESC:\r\nChord: A Minor (1)~0,6,0,0,2,2,2,3,1,1,0,0\r\n"
+                         "Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0\r\n"
+                         "Chord: A Major (1)~0,6,0,0,2,1,2,2,2,3,0,0\r\n"));
+}
+
 TEST_F(AddToChartTest, AChartDeletedBehindTheProgramsBackIsNotMadeAnew) {
     frmMain& main = StartWithChart();
     CMajor(main);

@@ -363,9 +363,7 @@ TEST_F(ChartPanel, AddedItemsKeepTheirCodesThroughLaterSaves) {
     // The main window's Add: the line goes to the file, then to the panel.
     QString error;
     ASSERT_TRUE(ChartFile::Append(panel.ChartFile(), "Map: D Major", "D-F#-A~True", &error));
-    const bool viewBefore = panel.cmdView()->isEnabled();
     panel.AddToChart(QStringLiteral("Map: D Major"), QStringLiteral("D-F#-A~True"));
-    EXPECT_EQ(panel.cmdView()->isEnabled(), viewBefore);
     EXPECT_EQ(panel.ItemCount(), 4);
     EXPECT_EQ(panel.GetItemCode(3), QStringLiteral("Map: D Major~D-F#-A~True"));
     EXPECT_EQ(host.Take(), QStringList());
@@ -374,6 +372,34 @@ TEST_F(ChartPanel, AddedItemsKeepTheirCodesThroughLaterSaves) {
     panel.cmdUpDown(1)->click();
     EXPECT_EQ(Read("Blues"), QByteArray("DESC:Twelve bars\r\nScale: A Minor (2)~s2\r\nChord: A 7 (1)~c1\r\n"
                                         "Map: C Major~C-E-G~False\r\nMap: D Major~D-F#-A~True\r\n"));
+}
+
+// The item buttons follow the item count after an item is added and
+// whenever the buttons are shown again, not only when a chart is loaded.
+TEST_F(ChartPanel, ItemButtonsFollowAddedItems) {
+    StartReady(QStringLiteral("Jazz"));
+    const QList<QPushButton*> itemButtons = {panel.cmdUpDown(0), panel.cmdUpDown(1), panel.cmdDeleteItem()};
+    const auto enabled = [&] {
+        QList<bool> states;
+        for (QPushButton* b : itemButtons) states << b->isEnabled();
+        return states;
+    };
+    ASSERT_EQ(panel.ItemCount(), 0);
+    EXPECT_EQ(enabled(), QList<bool>({false, false, false}));
+    EXPECT_FALSE(panel.cmdView()->isEnabled());
+
+    panel.ShowButtons(false);
+    ASSERT_TRUE(ChartFile::Append(panel.ChartFile(), "Chord: C (1)", "c"));
+    panel.AddToChart(QStringLiteral("Chord: C (1)"), QStringLiteral("c"));
+    EXPECT_EQ(enabled(), QList<bool>({true, true, true}));
+    EXPECT_TRUE(panel.cmdView()->isEnabled());
+
+    // The host empties its own list while the buttons are away: shown again, they follow.
+    host.items.clear();
+    panel.ShowButtons(true);
+    EXPECT_EQ(enabled(), QList<bool>({false, false, false}));
+    EXPECT_FALSE(panel.cmdView()->isEnabled());
+    EXPECT_EQ(host.Take(), QStringList());
 }
 
 TEST_F(ChartPanel, CodesStayInStepWhenTheHostChangesItsList) {
