@@ -129,8 +129,8 @@ TEST_F(ChartPanel, NewChartAsksCreatesSelectsAndReports) {
 
 struct NameCase {
     std::optional<QString> typed;  // nullopt: Cancel
-    const char* message;           // "" for none
-    const char* created;           // the new chart's name; "" for none
+    QString message;               // "" for none
+    QString created;               // the new chart's name; "" for none
 };
 
 TEST_F(ChartPanel, ChartNamesTable) {
@@ -151,6 +151,20 @@ TEST_F(ChartPanel, ChartNamesTable) {
         {QStringLiteral("*****"), "A chart cannot be named \"*****\".", ""},
         {QStringLiteral("tab\there"), "A chart cannot be named \"tab\there\".", ""},
         {QStringLiteral("BLUES"), "The chart \"BLUES\" already exists!", ""},
+        // C1 controls are controls too; U+00A0 after them is an ordinary character.
+        {QStringLiteral("Riff\u0085x"), QStringLiteral("A chart cannot be named \"Riff\u0085x\"."), ""},
+        {QStringLiteral("\u0080a"), QStringLiteral("A chart cannot be named \"\u0080a\"."), ""},
+        {QStringLiteral("a\u009F"), QStringLiteral("A chart cannot be named \"a\u009F\"."), ""},
+        {QStringLiteral("a\u007Fb"), QStringLiteral("A chart cannot be named \"a\u007Fb\"."), ""},
+        {QStringLiteral("No\u00A0break"), "", QStringLiteral("No\u00A0break")},
+        // The limit counts characters: one outside the BMP is one, not two.
+        {QStringLiteral("abcdefghijklmno\U0001D11E"), "", QStringLiteral("abcdefghijklmno\U0001D11E")},
+        {QStringLiteral("abcdefghijklmnop\U0001D11E"), "", QStringLiteral("abcdefghijklmnop\U0001D11E")},
+        {QStringLiteral("abcdefghijklmnopq\U0001D11E"), "Too many characters!", ""},
+        {QStringLiteral("\u00C9t\u00E9 \u0394 \u266A"), "", QStringLiteral("\u00C9t\u00E9 \u0394 \u266A")},
+        // Half a surrogate pair has no file name to become.
+        {QStringLiteral("a") + QChar(0xD834) + QStringLiteral("b"),
+         QStringLiteral("A chart cannot be named \"a") + QChar(0xD834) + QStringLiteral("b\"."), ""},
     };
     StartReady();
     for (const NameCase& c : cases) {
@@ -164,7 +178,7 @@ TEST_F(ChartPanel, ChartNamesTable) {
         host.Take();
 
         const auto messages = prompter.Messages();
-        const QString message = QString::fromLatin1(c.message);
+        const QString& message = c.message;
         if (message.isEmpty()) {
             EXPECT_TRUE(messages.empty());
         } else {
@@ -177,11 +191,11 @@ TEST_F(ChartPanel, ChartNamesTable) {
         }
         QStringList expectedFiles = before;
         QStringList expectedCharts = chartsBefore;
-        if (*c.created) {
-            expectedFiles << "Charts/" + QString::fromLatin1(c.created) + ".cht";
-            expectedCharts << QString::fromLatin1(c.created);
+        if (!c.created.isEmpty()) {
+            expectedFiles << "Charts/" + c.created + ".cht";
+            expectedCharts << c.created;
             expectedCharts.sort(Qt::CaseInsensitive);
-            EXPECT_EQ(panel.ChartName(), QString::fromLatin1(c.created));
+            EXPECT_EQ(panel.ChartName(), c.created);
         }
         expectedFiles.sort();
         EXPECT_EQ(AllFiles(), expectedFiles);  // nothing made outside the chart folder either
