@@ -44,6 +44,7 @@ void frmMain::SetCurrentChart(const QString& ChartFile, const QString& ChartName
     chartTag_ = ChartFile;
     chartName_ = ChartName;
     lblChart_->setText(QStringLiteral("Chart: ") + ChartName);
+    mnuHiddenViewCC_->setEnabled(!ChartFile.isEmpty());
 }
 
 void frmMain::ForgetCurrentChart() {
@@ -75,7 +76,6 @@ void frmMain::ChartControl_OnChartClick(const QString& ChartFile, const QString&
         AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), ChartName);
         AppSettings::SaveSetting(kSection, QStringLiteral("ChartFile"), chartTag_);
     });
-    CarryOn([&] { mnuHiddenViewCC_->setEnabled(!ChartFile.isEmpty()); });
     CarryOn([&] {
         if (objReckoner_->Mode() == Modes::kChartManager) {
             MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
@@ -122,10 +122,9 @@ void frmMain::ChartControl_ItemDeleted() {
 
 // ---- the chart viewer ----
 
-void frmMain::mnuHiddenViewCC_Click() {
-    ShowChartWindow(AppSettings::GetSetting(kSection, QStringLiteral("ChartFile")),
-                    AppSettings::GetSetting(kSection, QStringLiteral("ChartName")));
-}
+// The window's current chart, never the raw setting: start-up honours
+// "ChartFile" only for a chart of the chart folder.
+void frmMain::mnuHiddenViewCC_Click() { ShowChartWindow(chartTag_, chartName_); }
 
 void frmMain::ShowChartWindow(const QString& ChartFile, const QString& ChartName) {
     AfterPlayback([this, ChartFile, ChartName] {

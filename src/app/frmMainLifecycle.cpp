@@ -62,8 +62,10 @@ void frmMain::Form_Load() {
         // Closing it by the window manager only hides it.
         TabWindowForm_->installEventFilter(this);
     });
-    // Without a remembered chart the window keeps no current chart ("Chart: *****").
+    // Without a remembered chart the window keeps no current chart
+    // ("Chart: *****") and has none to view.
     CarryOn([&] {
+        mnuHiddenViewCC_->setEnabled(false);
         const QString file = setting("ChartFile");
         if (!isChartOfFolder(file)) return;
         // The name shown is the file's: a hand-edited "ChartName" that

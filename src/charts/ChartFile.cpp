@@ -266,10 +266,22 @@ NameProblem CheckNewName(const QString& typed, const QString& folder, QString* n
     const QString n = typed.trimmed();
     if (name) *name = n;
     if (n.isEmpty()) return NameProblem::Empty;
-    if (n.size() > kMaxNameLength) return NameProblem::TooLong;
-    if (n.startsWith(QLatin1Char('.'))) return NameProblem::BadCharacter;
+    // Characters, not UTF-16 units: one outside the Basic Multilingual Plane
+    // counts once. Half a surrogate pair has no file name to become.
+    qsizetype length = 0;
+    bool unpaired = false;
+    for (qsizetype i = 0; i < n.size(); ++i, ++length) {
+        const QChar c = n.at(i);
+        if (c.isHighSurrogate() && i + 1 < n.size() && n.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            unpaired = true;
+    }
+    if (length > kMaxNameLength) return NameProblem::TooLong;
+    if (unpaired || n.startsWith(QLatin1Char('.'))) return NameProblem::BadCharacter;
     for (const QChar c : n) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\<>:\"|?*").contains(c))
+        // C0, DEL and C1 (U+0080 to U+009F) alike: nothing a name should hold unseen.
+        if (c.category() == QChar::Other_Control || QStringLiteral("/\\<>:\"|?*").contains(c))
             return NameProblem::BadCharacter;
     }
     const QString wanted = n + kExtension;

@@ -81,8 +81,9 @@ bool Remove(const QString& path, QString* error = nullptr);
 enum class NameProblem {
     None,
     Empty,         // nothing but blanks
-    TooLong,       // 18 characters or more
-    BadCharacter,  // "/", "\", a control character, < > : " | ? * or a leading "."
+    TooLong,       // 18 characters or more (a character outside the BMP counts once)
+    BadCharacter,  // "/", "\", a control character (C0, DEL, C1), < > : " | ? *,
+                   // half a surrogate pair, or a leading "."
     Exists,        // the folder holds name & ".cht" in some letter case
 };
 NameProblem CheckNewName(const QString& typed, const QString& folder, QString* name);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #include "AppSettings.h"
 #include "ChartCanvas.h"
@@ -79,13 +80,7 @@ bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
                 fail({75, QStringLiteral("Path/File access error (%1)").arg(reason)}, ChartFile);
                 return false;
         }
-        for (const ChartItem& item : content.Items) {
-            if (const std::optional<RunError> error = DrawChartItem(canvas, item)) {
-                busy.Release();
-                fail(*error, ChartFile);
-                return false;
-            }
-        }
+        for (const ChartItem& item : content.Items) DrawChartItem(canvas, item);
         form->SetCaption(ChartName + QStringLiteral(" Chart [") + QString::number(content.Items.size()) +
                          QStringLiteral(" Items]"));
     }
@@ -121,28 +116,29 @@ void clsChart::placeCell(ChartCanvas& canvas, ChartCell cell) {
     canvas.AddCell(std::move(cell));
 }
 
-std::optional<clsChart::RunError> clsChart::DrawChartItem(ChartCanvas& canvas, const ChartItem& item) {
-    const RunError missingPart{9, QStringLiteral("Subscript out of range")};
+void clsChart::DrawChartItem(ChartCanvas& canvas, const ChartItem& item) {
+    // A line that lacks what its kind needs (a hand edit) keeps its label and
+    // gets no diagram, as free text does: one such line never hides the rest.
     ChartCell cell;
     switch (::ChartFile::KindOf(item.Text)) {
         case ::ChartFile::Kind::Map: {
+            cell.Label = item.Text.mid(4);
             // The code is the note list, "~", and the flag.
-            if (!item.HasCode || !item.Code.contains(QLatin1Char('~'))) return missingPart;
+            if (!item.Code.contains(QLatin1Char('~'))) break;
             const std::optional<bool> flag = ::ChartFile::ParseMapFlag(item.Code.section(QLatin1Char('~'), 1, 1));
-            if (!flag) return RunError{13, QStringLiteral("Type mismatch")};
+            if (!flag) break;
             cell.Kind = ChartCell::Drawing::Map;
             cell.Code = item.Code.section(QLatin1Char('~'), 0, 0);
             cell.Flag = *flag;
-            cell.Label = item.Text.mid(4);
             break;
         }
         case ::ChartFile::Kind::Scale:
         case ::ChartFile::Kind::Chord: {
-            if (!item.HasCode) return missingPart;
+            cell.Label = item.Text.mid(6);
+            if (!item.HasCode) break;
             const bool scale = ::ChartFile::KindOf(item.Text) == ::ChartFile::Kind::Scale;
             cell.Kind = scale ? ChartCell::Drawing::Scale : ChartCell::Drawing::Chord;
             cell.Code = item.Code.section(QLatin1Char('~'), 0, 0) + QLatin1Char('$') + ChartFile::RootOf(item.Text);
-            cell.Label = item.Text.mid(6);
             break;
         }
         case ::ChartFile::Kind::Text:
@@ -150,7 +146,6 @@ std::optional<clsChart::RunError> clsChart::DrawChartItem(ChartCanvas& canvas, c
             break;
     }
     placeCell(canvas, std::move(cell));
-    return std::nullopt;
 }
 
 void clsChart::fail(const RunError& error, const QString& chartFile) {

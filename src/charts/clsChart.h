@@ -13,7 +13,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <optional>
 
 #include "ChartFile.h"
 
@@ -35,8 +34,9 @@ public:
 
     // Shows the chart file `ChartFile` (a full path), the blank chart for
     // "BLANK", or says that no chart is selected for "". `ChartName` goes in
-    // the window's caption. Every failure is reported in a message and shows
-    // no window; true when the window is shown. Once a window is shown,
+    // the window's caption. A file that is missing or cannot be read is
+    // reported in a message and shows no window; an item line that lacks its
+    // code or flag is drawn as its label alone. True when the window is shown. Once a window is shown,
     // further calls do nothing and give false.
     bool ShowChart(const QString& ChartFile, const QString& ChartName);
 
@@ -60,7 +60,7 @@ private:
         QString Description;
     };
 
-    static std::optional<RunError> DrawChartItem(ChartCanvas& canvas, const ChartItem& item);
+    static void DrawChartItem(ChartCanvas& canvas, const ChartItem& item);
     static void placeCell(ChartCanvas& canvas, ChartCell cell);
     void fail(const RunError& error, const QString& chartFile);
     void ChartForm_OnUnload();

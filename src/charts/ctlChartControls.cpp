@@ -189,6 +189,8 @@ void ctlChartControls::ShowButtons(bool Show) {
                                      cmdUpDown_[0], cmdUpDown_[1], cmdDeleteItem_, lblArrangeCaption_};
     for (QWidget* w : buttons) w->setVisible(Show);
     lblChartCaption_->setVisible(!Show);
+    // Items may have come while the buttons were out of sight (Add in a dictionary).
+    ItemButtons();
 }
 
 int16_t ctlChartControls::ChartCount() const {
@@ -242,9 +244,12 @@ void ctlChartControls::ShowItem() {
 
 void ctlChartControls::AddToChart(const QString& Text, const QString& Code) {
     if (!m_lstItem_) return;
-    InCode edit(inCode_);
-    m_lstItemCode_->addItem(Code);
-    m_lstItem_->addItem(Text);
+    {
+        InCode edit(inCode_);
+        m_lstItemCode_->addItem(Code);
+        m_lstItem_->addItem(Text);
+    }
+    ItemButtons();
 }
 
 // ---- buttons ----------------------------------------------------------------

@@ -46,7 +46,8 @@ public:
 
     // Enables or disables the chart list and the item list (during playback).
     void EnableLists(bool Enable);
-    // The buttons (chart manager) or the chart's description (chart play).
+    // The buttons (chart manager) or the chart's description (chart play);
+    // the item buttons then follow the item count (ItemButtons).
     void ShowButtons(bool Show);
     int16_t ChartCount() const;
     // The item's chart line, text & "~" & code; "" for an index out of range.
@@ -62,7 +63,8 @@ public:
     // Selects the first chart or item when none is, else shows the selected item.
     void ShowItem();
     // Adds an item the host has already appended to the chart file (see
-    // ChartFile::Append); saves, selects and enables nothing.
+    // ChartFile::Append); saves and selects nothing, and the item buttons
+    // follow the new count (ItemButtons).
     void AddToChart(const QString& Text, const QString& Code);
 
     // The controls, for the host's layout checks and for tests.

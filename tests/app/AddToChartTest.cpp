@@ -3,6 +3,7 @@
 // adds nothing.
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -208,6 +209,62 @@ TEST_F(AddToChartTest, TheRememberedFileIsTheCurrentChart) {
         modMain::Shutdown();
         QFile::remove(written);
     }
+}
+
+// New Chart, three chords added in the chord dictionary, back to the chart
+// manager: the item buttons are ready for the three items, and work.
+TEST_F(AddToChartTest, TheItemButtonsFollowTheItemsAdded) {
+    frmMain& main = Start();
+    NewChart(main, QStringLiteral("Fresh"));
+    ctlChartControls& panel = *main.ChartControl();
+    ASSERT_EQ(panel.ChartName(), QStringLiteral("Fresh"));
+    const QList<QPushButton*> itemButtons = {panel.cmdUpDown(0), panel.cmdUpDown(1), panel.cmdDeleteItem()};
+    for (QPushButton* b : itemButtons) EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+
+    main.mnuChords()->trigger();
+    const int chords[][2] = {{2, 0}, {0, 1}, {0, 0}};  // C major, A minor, A major
+    for (const auto& chord : chords) {
+        main.Key()->Button(chord[0])->click();
+        main.ChordExt()->ExtButton(chord[1])->click();
+        Add(main);
+    }
+    main.mnuChartMan()->trigger();
+    EXPECT_EQ(panel.ItemCount(), 3);
+    for (QPushButton* b : itemButtons) EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_TRUE(panel.cmdView()->isEnabled());
+
+    // The first item is selected on entry; Move Down saves the new order.
+    ASSERT_EQ(panel.m_lstItem()->currentRow(), 0);
+    panel.cmdUpDown(1)->click();
+    EXPECT_EQ(Bytes(ChartPath(QStringLiteral("Fresh"))),
+              QByteArray("DESC:\r\nChord: A Minor (1)~0,6,0,0,2,2,2,3,1,1,0,0\r\n"
+                         "Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0\r\n"
+                         "Chord: A Major (1)~0,6,0,0,2,1,2,2,2,3,0,0\r\n"));
+}
+
+// A name outside Latin-1 lives in the file name only: the items stay
+// Latin-1 in the file, and the next start finds the chart again.
+TEST_F(AddToChartTest, ANameOutsideLatin1) {
+    const QString name = QStringLiteral("\u03A9 Riff \U0001D11E");
+    {
+        frmMain& main = Start();
+        NewChart(main, name);
+        ASSERT_EQ(main.ChartTag(), ChartPath(name));
+        EXPECT_TRUE(QDir(ChartFile::ChartFolder()).entryList(QDir::Files).contains(name + QStringLiteral(".cht")));
+        main.mnuChords()->trigger();
+        CMajor(main);
+        Add(main);
+        EXPECT_EQ(Said(), QStringList({QStringLiteral("Chord: C Major (1) added to \"") + name +
+                                       QStringLiteral("\" chart.")}));
+        EXPECT_EQ(Bytes(ChartPath(name)), QByteArray("Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0\r\n"));
+        modMain::Shutdown();
+    }
+    EXPECT_EQ(Setting("ChartFile"), ChartPath(name));
+    frmMain& main = Start();
+    EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: ") + name);
+    EXPECT_EQ(main.ChartControl()->ChartName(), name);
+    EXPECT_EQ(main.ChartControl()->ItemCount(), 1);
+    EXPECT_TRUE(main.mnuHiddenViewCC()->isEnabled());
 }
 
 TEST_F(AddToChartTest, AChartDeletedBehindTheProgramsBackIsNotMadeAnew) {

@@ -10,8 +10,10 @@
 
 #include "AppTestSupport.h"
 #include "ChartFile.h"
+#include "clsChart.h"
 #include "clsReckoner.h"
 #include "ctlMIDI.h"
+#include "frmChart.h"
 #include "frmTabWindow.h"
 
 using namespace apptest;
@@ -53,6 +55,8 @@ TEST_F(StartupTest, GetRunCountCountsToTwoAndSurvivesAGarbledCounter) {
     }
 }
 
+// View Current Chart goes by the same rule: it views the window's current
+// chart, and with none it is disabled and opens nothing, whatever "ChartFile" says.
 TEST_F(StartupTest, TheRememberedChartMustBeAChartOfTheChartFolder) {
     MakeChartFolder();
     QTemporaryDir elsewhere;
@@ -81,6 +85,22 @@ TEST_F(StartupTest, TheRememberedChartMustBeAChartOfTheChartFolder) {
         frmMain& main = Start();
         EXPECT_EQ(main.lblChart()->text(), QLatin1String(c.caption));
         EXPECT_EQ(main.ChartTag(), c.kept ? c.file : QString());
+        EXPECT_EQ(main.mnuHiddenViewCC()->isEnabled(), c.kept);
+        // Its handler too, reached however it may be.
+        prompter.Clear();
+        main.mnuHiddenViewCC()->setEnabled(true);
+        main.mnuHiddenViewCC()->trigger();
+        if (c.kept) {
+            ASSERT_NE(main.objChart(), nullptr);
+            ASSERT_NE(main.objChart()->ChartForm(), nullptr);
+            EXPECT_EQ(main.objChart()->ChartForm()->Caption(), QStringLiteral("Blues Chart [0 Items]"));
+            EXPECT_TRUE(prompter.Messages().empty());
+        } else {
+            for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<frmChart*>(w), nullptr);
+            ASSERT_EQ(prompter.Messages().size(), 1u);
+            EXPECT_EQ(prompter.Messages()[0].text, QStringLiteral("No chart selected!"));
+            EXPECT_EQ(Setting("ChartFile"), c.file);  // the setting itself is left as it was
+        }
         modMain::Shutdown();
     }
 }
@@ -112,6 +132,7 @@ TEST_F(StartupTest, BadSettingsStartWithSafeValuesAndStayText) {
         EXPECT_EQ(main.MIDI()->Tune(), 3);
         EXPECT_EQ(main.MIDI()->Sound(), 25);
         EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: *****"));
+        EXPECT_FALSE(main.mnuHiddenViewCC()->isEnabled());
         EXPECT_TRUE(recorder.IsOpen());
         EXPECT_EQ(Recorded(), "prog25 off prog25 prog25");
         EXPECT_EQ(Setting(bad.key), QLatin1String(bad.storedAfter));

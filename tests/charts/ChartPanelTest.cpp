@@ -129,8 +129,8 @@ TEST_F(ChartPanel, NewChartAsksCreatesSelectsAndReports) {
 
 struct NameCase {
     std::optional<QString> typed;  // nullopt: Cancel
-    const char* message;           // "" for none
-    const char* created;           // the new chart's name; "" for none
+    QString message;               // "" for none
+    QString created;               // the new chart's name; "" for none
 };
 
 TEST_F(ChartPanel, ChartNamesTable) {
@@ -151,6 +151,20 @@ TEST_F(ChartPanel, ChartNamesTable) {
         {QStringLiteral("*****"), "A chart cannot be named \"*****\".", ""},
         {QStringLiteral("tab\there"), "A chart cannot be named \"tab\there\".", ""},
         {QStringLiteral("BLUES"), "The chart \"BLUES\" already exists!", ""},
+        // C1 controls are controls too; U+00A0 after them is an ordinary character.
+        {QStringLiteral("Riff\u0085x"), QStringLiteral("A chart cannot be named \"Riff\u0085x\"."), ""},
+        {QStringLiteral("\u0080a"), QStringLiteral("A chart cannot be named \"\u0080a\"."), ""},
+        {QStringLiteral("a\u009F"), QStringLiteral("A chart cannot be named \"a\u009F\"."), ""},
+        {QStringLiteral("a\u007Fb"), QStringLiteral("A chart cannot be named \"a\u007Fb\"."), ""},
+        {QStringLiteral("No\u00A0break"), "", QStringLiteral("No\u00A0break")},
+        // The limit counts characters: one outside the BMP is one, not two.
+        {QStringLiteral("abcdefghijklmno\U0001D11E"), "", QStringLiteral("abcdefghijklmno\U0001D11E")},
+        {QStringLiteral("abcdefghijklmnop\U0001D11E"), "", QStringLiteral("abcdefghijklmnop\U0001D11E")},
+        {QStringLiteral("abcdefghijklmnopq\U0001D11E"), "Too many characters!", ""},
+        {QStringLiteral("\u00C9t\u00E9 \u0394 \u266A"), "", QStringLiteral("\u00C9t\u00E9 \u0394 \u266A")},
+        // Half a surrogate pair has no file name to become.
+        {QStringLiteral("a") + QChar(0xD834) + QStringLiteral("b"),
+         QStringLiteral("A chart cannot be named \"a") + QChar(0xD834) + QStringLiteral("b\"."), ""},
     };
     StartReady();
     for (const NameCase& c : cases) {
@@ -164,7 +178,7 @@ TEST_F(ChartPanel, ChartNamesTable) {
         host.Take();
 
         const auto messages = prompter.Messages();
-        const QString message = QString::fromLatin1(c.message);
+        const QString& message = c.message;
         if (message.isEmpty()) {
             EXPECT_TRUE(messages.empty());
         } else {
@@ -177,11 +191,11 @@ TEST_F(ChartPanel, ChartNamesTable) {
         }
         QStringList expectedFiles = before;
         QStringList expectedCharts = chartsBefore;
-        if (*c.created) {
-            expectedFiles << "Charts/" + QString::fromLatin1(c.created) + ".cht";
-            expectedCharts << QString::fromLatin1(c.created);
+        if (!c.created.isEmpty()) {
+            expectedFiles << "Charts/" + c.created + ".cht";
+            expectedCharts << c.created;
             expectedCharts.sort(Qt::CaseInsensitive);
-            EXPECT_EQ(panel.ChartName(), QString::fromLatin1(c.created));
+            EXPECT_EQ(panel.ChartName(), c.created);
         }
         expectedFiles.sort();
         EXPECT_EQ(AllFiles(), expectedFiles);  // nothing made outside the chart folder either
@@ -363,9 +377,7 @@ TEST_F(ChartPanel, AddedItemsKeepTheirCodesThroughLaterSaves) {
     // The main window's Add: the line goes to the file, then to the panel.
     QString error;
     ASSERT_TRUE(ChartFile::Append(panel.ChartFile(), "Map: D Major", "D-F#-A~True", &error));
-    const bool viewBefore = panel.cmdView()->isEnabled();
     panel.AddToChart(QStringLiteral("Map: D Major"), QStringLiteral("D-F#-A~True"));
-    EXPECT_EQ(panel.cmdView()->isEnabled(), viewBefore);
     EXPECT_EQ(panel.ItemCount(), 4);
     EXPECT_EQ(panel.GetItemCode(3), QStringLiteral("Map: D Major~D-F#-A~True"));
     EXPECT_EQ(host.Take(), QStringList());
@@ -374,6 +386,34 @@ TEST_F(ChartPanel, AddedItemsKeepTheirCodesThroughLaterSaves) {
     panel.cmdUpDown(1)->click();
     EXPECT_EQ(Read("Blues"), QByteArray("DESC:Twelve bars\r\nScale: A Minor (2)~s2\r\nChord: A 7 (1)~c1\r\n"
                                         "Map: C Major~C-E-G~False\r\nMap: D Major~D-F#-A~True\r\n"));
+}
+
+// The item buttons follow the item count after an item is added and
+// whenever the buttons are shown again, not only when a chart is loaded.
+TEST_F(ChartPanel, ItemButtonsFollowAddedItems) {
+    StartReady(QStringLiteral("Jazz"));
+    const QList<QPushButton*> itemButtons = {panel.cmdUpDown(0), panel.cmdUpDown(1), panel.cmdDeleteItem()};
+    const auto enabled = [&] {
+        QList<bool> states;
+        for (QPushButton* b : itemButtons) states << b->isEnabled();
+        return states;
+    };
+    ASSERT_EQ(panel.ItemCount(), 0);
+    EXPECT_EQ(enabled(), QList<bool>({false, false, false}));
+    EXPECT_FALSE(panel.cmdView()->isEnabled());
+
+    panel.ShowButtons(false);
+    ASSERT_TRUE(ChartFile::Append(panel.ChartFile(), "Chord: C (1)", "c"));
+    panel.AddToChart(QStringLiteral("Chord: C (1)"), QStringLiteral("c"));
+    EXPECT_EQ(enabled(), QList<bool>({true, true, true}));
+    EXPECT_TRUE(panel.cmdView()->isEnabled());
+
+    // The host empties its own list while the buttons are away: shown again, they follow.
+    host.items.clear();
+    panel.ShowButtons(true);
+    EXPECT_EQ(enabled(), QList<bool>({false, false, false}));
+    EXPECT_FALSE(panel.cmdView()->isEnabled());
+    EXPECT_EQ(host.Take(), QStringList());
 }
 
 TEST_F(ChartPanel, CodesStayInStepWhenTheHostChangesItsList) {

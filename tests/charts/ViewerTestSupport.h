@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cmath>
+#include <iterator>
 
 #include "ChartCanvas.h"
 #include "QtPrinters.h"
@@ -60,6 +61,32 @@ inline QByteArray NumberedChords(int count) {
     QStringList lines{QStringLiteral("DESC:numbered chords")};
     for (int i = 1; i <= count; ++i)
         lines << QStringLiteral("Chord: C %1 (1)~").arg(Numbered(i)) + kCMajor;
+    return Lines(lines);
+}
+
+// Hand-edited lines that lack what their kind needs: each keeps its label and
+// gets no diagram. DamagedChart() puts them between a chord (the first cell)
+// and a scale (the last), so that the rest of the chart shows round them.
+struct DamagedLine {
+    const char* what;
+    QString line;
+    QString label;
+};
+inline const DamagedLine kDamagedLines[] = {
+    {"chord without a tilde", QStringLiteral("Chord: No tilde at all"), QStringLiteral(" No tilde at all")},
+    {"scale without a tilde", QStringLiteral("Scale: Lost (2)"), QStringLiteral(" Lost (2)")},
+    {"map without a tilde", QStringLiteral("Map: Bare"), QStringLiteral(" Bare")},
+    {"map without a flag", QStringLiteral("Map: Half~C-E-G"), QStringLiteral(" Half")},
+    {"map flag not a Boolean", QStringLiteral("Map: Maybe~C-E-G~Maybe"), QStringLiteral(" Maybe")},
+    {"map flag empty", QStringLiteral("Map: Unset~C-E-G~"), QStringLiteral(" Unset")},
+};
+inline constexpr int kDamagedCount = static_cast<int>(std::size(kDamagedLines));
+inline const QString kDamagedFirst = QStringLiteral("Chord: Before (1)~0,6,3,3,2,2,0,0,1,1,0,0");
+inline const QString kDamagedLast = QStringLiteral("Scale: After (2)~6,5,1|6,8,4|5,5,1|5,7,3|5,8,4|4,5,1|4,7,3");
+inline QByteArray DamagedChart() {
+    QStringList lines{QStringLiteral("DESC:hand edited"), kDamagedFirst};
+    for (const DamagedLine& d : kDamagedLines) lines << d.line;
+    lines << kDamagedLast;
     return Lines(lines);
 }
 

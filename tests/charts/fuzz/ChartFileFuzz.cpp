@@ -73,7 +73,9 @@ void CheckRoundTrip(const QByteArray& bytes) {
 void CheckName(const QByteArray& bytes) {
     QString name;
     if (ChartFile::CheckNewName(QString::fromUtf8(bytes), Folder(), &name) != ChartFile::NameProblem::None) return;
-    FUZZ_CHECK(!name.isEmpty() && name.size() <= ChartFile::kMaxNameLength && name == name.trimmed());
+    // The limit is in characters; no control character, C1 included, gets through.
+    FUZZ_CHECK(!name.isEmpty() && name.toUcs4().size() <= ChartFile::kMaxNameLength && name == name.trimmed());
+    for (const QChar c : name) FUZZ_CHECK(c.category() != QChar::Other_Control);
     const QString path = ChartFile::PathOf(Folder(), name);
     const QFileInfo info(path);
     FUZZ_CHECK(info.absolutePath() + QLatin1Char('/') == Folder());
