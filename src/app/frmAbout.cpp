@@ -31,7 +31,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Quillfret"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlags(kWindowFlags);
     setFixedSize(Twips::Size(kWidth, kHeight));
     setFont(AppFonts::Tahoma());
     // The bare box shows the arrow; only the link shows the hand.
