@@ -1,6 +1,5 @@
 #include "frmAbout.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -32,7 +31,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Quillfret"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlags(kWindowFlags);
     setFixedSize(Twips::Size(kWidth, kHeight));
     setFont(AppFonts::Tahoma());
     // The bare box shows the arrow; only the link shows the hand.
@@ -49,11 +48,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                            kTextLeft, 1050, kTextWidth, 480, font());
     lblAbout->setWordWrap(true);
 
-    // The product page's address as a link; elided in the middle only when
-    // the box is too narrow for it.
-    const QString url = AppInfo::ProductPageUrl();
-    lblURL_ = label(this, "lblURL", QString(), kTextLeft, 1680, kTextWidth, 255, font());
-    lblURL_->setText(QFontMetrics(lblURL_->font()).elidedText(url, Qt::ElideMiddle, lblURL_->width()));
+    // The product page by its name as a link; its address would only show a
+    // folder of this machine.
+    lblURL_ = label(this, "lblURL", AppInfo::ProductPageName(), kTextLeft, 1680, kTextWidth, 255, font());
     QPalette linkPalette = lblURL_->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     lblURL_->setPalette(linkPalette);

@@ -8,9 +8,11 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "AppFonts.h"
 #include "TablatureFont.h"
+#include "ToolWindowType.h"
 #include "Twips.h"
 
 namespace {
@@ -22,7 +24,7 @@ constexpr int kTipStrip = 660;  // the chart-play text under the item list
 
 }  // namespace
 
-frmTabWindow::frmTabWindow(QWidget* owner) : QWidget(owner, Qt::Tool) {
+frmTabWindow::frmTabWindow(QWidget* owner) : QWidget(owner, kWindowFlags) {
     setObjectName(QStringLiteral("TabWindowForm"));
     setWindowTitle(QStringLiteral("Tab Window"));
     setFixedSize(Twips::Size(kWidthTwips, kHeightTwips));
@@ -118,6 +120,13 @@ void frmTabWindow::paintEvent(QPaintEvent*) {
     p.fillRect(shapeRect_, shapeColor_);
     p.setPen(QColor(128, 128, 128));
     p.drawRect(shapeRect_.adjusted(0, 0, -1, -1));
+}
+
+void frmTabWindow::showEvent(QShowEvent* event) {
+    // Close only on its title bar, also where the window manager ignores the
+    // flags; told each time before the window is mapped again.
+    if (!event->spontaneous()) ToolWindowType::MarkAsPanel(this);
+    QWidget::showEvent(event);
 }
 
 void frmTabWindow::closeEvent(QCloseEvent* event) {

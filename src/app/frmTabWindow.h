@@ -19,6 +19,10 @@ class frmTabWindow : public QWidget {
 public:
     static constexpr int kWidthTwips = 3900;
     static constexpr int kHeightTwips = 1950;
+    // A tool window of its owner whose title bar offers Close only: it is
+    // minimised with the main window and has a size of its own to keep.
+    static constexpr Qt::WindowFlags kWindowFlags =
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
     explicit frmTabWindow(QWidget* owner);
     ~frmTabWindow() override;
@@ -45,6 +49,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

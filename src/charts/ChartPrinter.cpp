@@ -17,8 +17,8 @@ constexpr int kRuleWidth = 15;  // twips: a screen pixel's width, clearly visibl
 QFont printerFont(bool bold) {
     QFont font = AppFonts::Tahoma(kHeaderPoints, bold);
     font.setPixelSize(static_cast<int>(kHeaderPoints * 20));  // the painter draws in twips
-    // No ligatures: the address reads back as typed ("file", not with an
-    // "fi" ligature) when it is copied from the page.
+    // No ligatures: the header reads back as typed (no "fi" ligature) when
+    // it is copied from the page.
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
@@ -30,7 +30,7 @@ void printAt(QPainter& p, double x, double y, const QString& text) {
 
 void printHeader(QPainter& p, double sw, int pageNumber) {
     p.setFont(printerFont(true));
-    printAt(p, 1800, 960, QStringLiteral("Quillfret - ") + AppInfo::ProductPageUrl());
+    printAt(p, 1800, 960, QStringLiteral("Quillfret - ") + AppInfo::ProductPageName());
     p.setFont(printerFont(false));
     // A number prints with a blank where a minus sign would stand.
     if (pageNumber > 0) printAt(p, sw - 700, 1000, QLatin1Char(' ') + QString::number(pageNumber));

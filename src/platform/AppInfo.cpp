@@ -57,6 +57,8 @@ QString VersionText() {
     return parts.mid(0, 3).join(QLatin1Char('.'));
 }
 
+QString ProductPageName() { return QStringLiteral("Quillfret Pro %1 help").arg(VersionText()); }
+
 QString ProductPageUrlIn(const QString& applicationDir, const QString& sourceHelpDir) {
     const QString found = findHelpPage(applicationDir, sourceHelpDir, kPageName);
     return fileUrl(found.isEmpty() ? installedHelpDir(applicationDir) + kPageName : found);

@@ -1,7 +1,7 @@
 #pragma once
-// Facts about the program that several windows show: its version and the
-// address of its product page (the printed chart header, the about box and
-// the website menu item name the same page).
+// Facts about the program that several windows show: its version and its
+// product page (the printed chart header, the about box and the website menu
+// item name the same page).
 
 #include <QString>
 
@@ -9,6 +9,11 @@ namespace AppInfo {
 
 // "major.minor.revision" of the build.
 QString VersionText();
+
+// The product page as a reader names it, "Quillfret Pro 1.0.0 help": what the
+// about box's link and the printed chart header show. The page's address
+// lies on the user's machine, so it is opened, never shown.
+QString ProductPageName();
 
 // The product page "main.html" installed beside the help, as a file URL:
 // <program folder>/../share/quillfret-pro/help/main.html when it is there,

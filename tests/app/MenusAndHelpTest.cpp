@@ -1,8 +1,14 @@
 // The three popup menus, their items' handlers, help, the product page and
 // the about box.
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QSet>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
@@ -17,6 +23,9 @@
 #include "ctlButton.h"
 #include "ctlNeck.h"
 #include "frmAbout.h"
+#include "frmChart.h"
+#include "frmMaint.h"
+#include "frmTips.h"
 
 namespace {
 
@@ -82,6 +91,55 @@ TEST_F(MenusAndHelpTest, TheThreeMenusHoldTheirItemsInOrder) {
                                   "mnuHiddenViewCC", "mnuTabWin", "mnuQFWeb", "mnuFileExit", "mnuDT", "mnuDB",
                                   "mnuDLL", "mnuDLR", "mnuDUR", "mnuDUL", "mnuHelpContents", "mnuHelpSearch",
                                   "mnuHelpAbout", "mnuTrayRestore"}));
+}
+
+// Every name that the help sets in bold or heads a table row with is a caption
+// the program shows (a menu item, a button or its tip, a label, a list entry,
+// a window's title), or one of the few terms the help explains.
+TEST_F(MenusAndHelpTest, TheHelpNamesEveryCaptionAsTheProgramShowsIt) {
+    Start();
+    // The windows that open later: the tablature entry, a chart window, the about box and the MIDI settings.
+    frmTips tips;
+    frmChart chart;
+    frmAbout about;
+    frmMaint maint(nullptr);
+    QSet<QString> captions;
+    auto add = [&](QString text) {
+        text.remove(QLatin1Char('&'));
+        if (!text.trimmed().isEmpty()) captions << text.trimmed();
+    };
+    for (QWidget* w : QApplication::allWidgets()) {
+        for (QAction* a : w->actions()) add(a->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) add(button->text());
+        if (auto* label = qobject_cast<QLabel*>(w)) add(label->text());
+        if (auto* list = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < list->count(); ++i) add(list->itemText(i));
+        add(w->toolTip());
+        if (w->isWindow()) add(w->windowTitle());
+    }
+    const QSet<QString> terms = {"key", "chord type", "position type", "variation", "note map", "current chart",
+                                 "scale group", "scale type", "positions"};
+
+    const QDir help(QFileInfo(QStringLiteral(QF_HELP_FILE)).absolutePath());
+    const QRegularExpression named(QStringLiteral("<b>([^<]+)</b>|<th>(?:<a name=\"[^\"]*\"></a>)?([^<]+)</th>"));
+    int checked = 0;
+    for (const QString& page : help.entryList({QStringLiteral("*.html")}, QDir::Files)) {
+        QFile file(help.filePath(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString html = QString::fromUtf8(file.readAll()).replace(QLatin1String("&amp;"), QLatin1String("&"));
+        for (auto it = named.globalMatch(html); it.hasNext();) {
+            const auto match = it.next();
+            const QString cell = match.captured(2);
+            // A table row may head several buttons: "Move Up, Move Down, Delete".
+            const QStringList names = cell.isEmpty() ? QStringList{match.captured(1)} : cell.split(QStringLiteral(", "));
+            for (const QString& name : names) {
+                if (terms.contains(name)) continue;
+                ++checked;
+                EXPECT_TRUE(captions.contains(name)) << page.toStdString() << ": " << name.toStdString();
+            }
+        }
+    }
+    EXPECT_GT(checked, 40);
 }
 
 TEST_F(MenusAndHelpTest, TheButtonsOpenTheirMenusAtTheMouse) {

@@ -42,9 +42,11 @@ TEST(AppInfo, ProductPageUrl) {
     EXPECT_TRUE(AppInfo::ProductPageUrl().endsWith(QStringLiteral("/main.html")));
 }
 
-TEST(AppInfo, VersionText) {
+TEST(AppInfo, VersionTextAndTheProductPagesName) {
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(AppInfo::VersionText()).hasMatch())
         << AppInfo::VersionText().toStdString();
+    // A name a reader understands, never a path of this machine.
+    EXPECT_EQ(AppInfo::ProductPageName(), QStringLiteral("Quillfret Pro ") + AppInfo::VersionText() + QStringLiteral(" help"));
 }
 
 }  // namespace
