@@ -193,10 +193,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::Paint:
             // Shown again, the window gets its frame from the window manager
-            // only as it appears: dock it once more with the frame's size.
+            // only as it appears, and on a busy machine maybe only after its
+            // first paint: each paint docks it once more, with the frame's
+            // size, until it has a frame.
             if (tabFramePending_) {
-                tabFramePending_ = false;
-                QMetaObject::invokeMethod(this, &frmMain::DockTabWindow, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(this, [this] {
+                    DockTabWindow();
+                    const QWindow* window = TabWindowForm_ ? TabWindowForm_->windowHandle() : nullptr;
+                    if (window && !window->frameMargins().isNull()) tabFramePending_ = false;
+                }, Qt::QueuedConnection);
             }
             break;
         default:

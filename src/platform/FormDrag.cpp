@@ -1,5 +1,6 @@
 #include "FormDrag.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -12,11 +13,30 @@ bool FormDrag::SystemMove(QWidget* Frm) {
     return window && window->startSystemMove();
 }
 
-bool FormDrag::Start(const QPoint& globalPos) {
-    if (!frm_) return false;
-    following_ = !SystemMove(frm_);
-    offset_ = globalPos - frm_->frameGeometry().topLeft();
-    return !following_;
+bool FormDrag::press(QWidget* watched, const QMouseEvent& me) {
+    state_ = State::Idle;
+    if (me.button() != Qt::LeftButton || !frm_) return false;
+    // A press over a child reaches us only when the child passed it up (a
+    // label, a list's frame): that is no press on the bare surface.
+    if (watched->childAt(me.position().toPoint())) return false;
+    state_ = State::Pressed;
+    pressedAt_ = me.globalPosition().toPoint();
+    offset_ = pressedAt_ - frm_->frameGeometry().topLeft();
+    return true;
+}
+
+void FormDrag::start(const QPoint& globalPos) {
+    // The window manager is asked only with the button held and the pointer
+    // on its way: asked at the press, and taking the pointer after the
+    // release, it would move the window on until the next click. It moves
+    // the window on from where the pointer is now; a window that follows
+    // the mouse itself keeps the point pressed under the pointer.
+    if (SystemMove(frm_)) {
+        state_ = State::SystemMoving;
+        return;
+    }
+    state_ = State::Following;
+    frm_->move(globalPos - offset_);
 }
 
 bool FormDrag::eventFilter(QObject* watched, QEvent* event) {
@@ -24,17 +44,23 @@ bool FormDrag::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QObject::eventFilter(watched, event);
     auto* me = static_cast<QMouseEvent*>(event);
+    if (type == QEvent::MouseButtonPress) return press(static_cast<QWidget*>(watched), *me);
+    if (state_ == State::Idle) return false;
+    if (!frm_ || type == QEvent::MouseButtonRelease || !(me->buttons() & Qt::LeftButton)) {
+        // The drag is over; the release belongs to the press that was ours.
+        state_ = State::Idle;
+        return type == QEvent::MouseButtonRelease;
+    }
     const QPoint global = me->globalPosition().toPoint();
-    if (type == QEvent::MouseButtonPress) {
-        if (me->button() != Qt::LeftButton) return false;
-        Start(global);
-        return true;
+    switch (state_) {
+        case State::Pressed:
+            if ((global - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) start(global);
+            break;
+        case State::Following:
+            frm_->move(global - offset_);
+            break;
+        default:
+            break;  // the window manager has the pointer, or is about to take it
     }
-    if (!following_) return false;
-    if (type == QEvent::MouseMove && (me->buttons() & Qt::LeftButton) && frm_) {
-        frm_->move(global - offset_);
-        return true;
-    }
-    following_ = false;
-    return type == QEvent::MouseButtonRelease;
+    return true;
 }

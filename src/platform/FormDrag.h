@@ -1,8 +1,10 @@
 #pragma once
-// Moves a window without a title bar when the mouse is pressed on it: the
-// window system's own move where it offers one (the window manager then
-// moves the window with the mouse until the button is released), else the
-// window follows the mouse itself until the release.
+// Moves a window without a title bar by a press on its bare surface or on
+// one of its handles (a title, a caption), once the pointer has moved a few
+// pixels with the button held: the window system's own move where it offers
+// one (the window manager then moves the window with the mouse until the
+// button is released), else the window follows the mouse itself until the
+// release. A press that a child widget passes up starts nothing.
 
 #include <QObject>
 #include <QPoint>
@@ -12,16 +14,20 @@
 class FormDrag : public QObject {
     Q_OBJECT
 public:
-    // Watches `Frm` and every handle added: a left-button press on one of
-    // them moves `Frm`.
+    enum class State {
+        Idle,
+        Pressed,       // the button is down, the pointer has not yet moved far enough
+        SystemMoving,  // the window system was asked to move the window
+        Following,     // the window follows the mouse
+    };
+
+    // Watches `Frm` and every handle added: a left-button press on their own
+    // surface, then a move beyond the drag distance, moves `Frm`.
     explicit FormDrag(QWidget* Frm);
 
     void AddHandle(QWidget* handle);
 
-    // Starts moving `Frm` from a press at `globalPos`. True when the window
-    // system moves it; false when the window follows the mouse.
-    bool Start(const QPoint& globalPos);
-    bool Following() const { return following_; }
+    State Current() const { return state_; }
 
     // Asks the window system to move `Frm` with the mouse; false where it cannot.
     static bool SystemMove(QWidget* Frm);
@@ -30,7 +36,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool press(QWidget* watched, const QMouseEvent& me);
+    void start(const QPoint& globalPos);
+
     QPointer<QWidget> frm_;
-    bool following_ = false;
+    State state_ = State::Idle;
+    QPoint pressedAt_;
     QPoint offset_;
 };

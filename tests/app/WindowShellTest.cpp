@@ -2,13 +2,17 @@
 // the tray or the task bar, and closing the tablature window.
 
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTest>
 
 #include "AppTestSupport.h"
+#include "FormDrag.h"
 #include "TrayIcon.h"
 #include "Twips.h"
+#include "clsChart.h"
+#include "frmChart.h"
 #include "frmTabWindow.h"
 
 namespace {
@@ -154,6 +158,54 @@ TEST_F(WindowShellTest, DraggingTheBareSurfaceMovesBothWindows) {
     EXPECT_TRUE(WaitFor([&] { return main.pos() == start + QPoint(-25, 40); }));
     QApplication::processEvents();
     EXPECT_PRED2(Placed, main.TabWindowForm(), expectedPixels(kPlaces[2], main.pos(), main.TabWindowForm()));
+}
+
+// A press that a control passes up (a label, the frame of the chart list)
+// is no press on the bare window: dragged from there, nothing moves, and the
+// next click goes to the control under it.
+TEST_F(WindowShellTest, APressPassedUpByAControlMovesNothingAndTheNextClickGoesThrough) {
+    for (int i = 1; i <= 12; ++i)
+        RememberChart(QStringLiteral("Chart%1").arg(i, 2, 10, QLatin1Char('0')),
+                      {QStringLiteral("Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0")});
+    frmMain& main = StartActive();
+    MoveTo(main, QPoint(400, 300));
+    const FormDrag* drag = main.findChild<FormDrag*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(drag, nullptr);
+    const auto pressAndDrag = [&](QWidget* w, QPoint at, const std::string& what) {
+        const QPoint start = main.pos();
+        const QPoint pointer = w->mapToGlobal(at);
+        QTest::mousePress(w, Qt::LeftButton, {}, at);
+        for (const QPoint step : {QPoint(4, 3), QPoint(40, 30)}) {
+            QTest::mouseMove(w, w->mapFromGlobal(pointer + step));
+            EXPECT_EQ(drag->Current(), FormDrag::State::Idle) << what;
+        }
+        QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(pointer + QPoint(40, 30)));
+        QApplication::processEvents();
+        EXPECT_EQ(main.pos(), start) << what;
+    };
+
+    for (QAction* mode : {main.mnuChords(), main.mnuChartMan()}) {
+        mode->trigger();
+        for (QLabel* label : main.findChildren<QLabel*>()) {
+            if (label == main.lblQF() || !label->isVisible() || label->rect().isEmpty()) continue;
+            pressAndDrag(label, label->rect().center(), (mode->text() + QLatin1String(": ")).toStdString() +
+                                                            label->objectName().toStdString());
+        }
+    }
+
+    // Manage Charts, the chart list scrolled to the end: its last row's lower
+    // edge is the list's frame.
+    QListWidget* charts = main.ChartControl()->lstCharts();
+    ASSERT_EQ(charts->count(), 12);
+    charts->scrollToBottom();
+    const QPoint edge(charts->width() / 2, charts->height() - 1);
+    ASSERT_EQ(charts->childAt(edge), nullptr) << "not on the list's frame";
+    charts->setCurrentRow(11);
+    pressAndDrag(charts, edge, "the chart list's frame");
+    QTest::mouseClick(main.ChartControl()->cmdView(), Qt::LeftButton);
+    ASSERT_NE(main.objChart(), nullptr);
+    EXPECT_TRUE(main.objChart()->ChartForm()->isVisible());
+    EXPECT_EQ(main.pos(), QPoint(400, 300));
 }
 
 TEST_F(WindowShellTest, MinimiseAndRestoreWithAndWithoutATray) {

@@ -1,15 +1,22 @@
 #!/bin/sh
 # The real program under Xvfb with a window manager (openbox), driven with
 # the mouse by xdotool. First without a notification area: it starts with its
-# tablature window docked, is dragged by its title with the tablature window
-# following, is minimised to the task bar and restored, and exits. Then with
-# a notification area (trayer): Minimize puts it in the tray, a right-button
-# press on the icon opens the menu that brings it back, and it exits.
-# Usage: real-window.sh <program>
+# tablature window docked; it is dragged by its title and by its bare surface
+# with the tablature window following; a press and move on a label moves
+# nothing; in Manage Charts a click on the chart list's frame and then on
+# "View Chart" opens the viewer and leaves the window where it was; it is
+# minimised to the task bar and restored, and exits. Then with a notification
+# area (trayer): Minimize puts it in the tray, a right-button press on the
+# icon opens the menu that brings it back, and it exits.
+# Every wait is for a condition, and all of them together stay inside the
+# time the test is given; a failure names the step it happened in.
+# Usage: real-window.sh <program> [seconds the whole test may take, 120]
 set -eu
 
 if [ "${1:-}" != "--inside" ]; then
     prog="$1"
+    # Some seconds are kept back for reporting a failure and cleaning up.
+    deadline=$(($(date +%s) + ${2:-120} - 10))
     for tool in xvfb-run openbox trayer xdotool xwininfo xprop; do
         command -v "$tool" >/dev/null || { echo "real-window: $tool is missing (scripts/install-deps)"; exit 1; }
     done
@@ -19,40 +26,60 @@ if [ "${1:-}" != "--inside" ]; then
     private_session "$tmp"
     export QT_QPA_PLATFORM=xcb HOME="$tmp"
     unset WAYLAND_DISPLAY XDG_SESSION_TYPE
-    xvfb-run -a -s "-screen 0 1280x800x24" sh "$0" --inside "$prog" "$tmp"
+    xvfb-run -a -s "-screen 0 1280x800x24" sh "$0" --inside "$prog" "$tmp" "$deadline"
     exit $?
 fi
 
 prog="$2"
 tmp="$3"
+deadline="$4"
 pid=""
 wm=""
 tray=""
 trap 'kill $pid $wm $tray 2>/dev/null || true' EXIT
+step="starting"
 fail() {
-    echo "real-window: FAILED: $*"
+    echo "real-window: FAILED in step \"$step\": $*"
     echo "--- program output:"; cat "$tmp/program.log" 2>/dev/null || true
+    echo "--- window manager output:"; tail -n 20 "$tmp/openbox.log" 2>/dev/null || true
     exit 1
 }
+begin() {
+    step="$1"
+    [ "$(date +%s)" -lt "$deadline" ] || fail "no time left for it"
+}
 
-# Polls a condition (a shell command) every 50 ms, up to a number of polls.
+# Polls a condition (a shell command) every 50 ms, up to a number of polls
+# and never past the deadline.
 poll() {
-    n="$1"; shift
-    i=0
+    polls_="$1"; shift
+    polled_=0
     until "$@" >/dev/null 2>&1; do
-        i=$((i + 1))
-        [ "$i" -lt "$n" ] || return 1
+        polled_=$((polled_ + 1))
+        [ "$polled_" -lt "$polls_" ] && [ "$(date +%s)" -lt "$deadline" ] || return 1
         sleep 0.05
     done
 }
-# The same for up to 20 s, or the test fails.
+# True while the program runs (or none was started) and there is time left
+# for a wait that began at `since_`: up to 30 s and never past the deadline.
+may_wait() {
+    [ -z "$pid" ] || [ -n "${leaving:-}" ] || kill -0 "$pid" 2>/dev/null || fail "the program ended"
+    now_=$(date +%s)
+    [ "$now_" -lt $((since_ + 30)) ] && [ "$now_" -lt "$deadline" ]
+}
+# Waits for a condition (a shell command), or the test fails.
 wait_for() {
     what="$1"; shift
-    poll 400 "$@" || fail "timed out waiting for $what"
+    since_=$(date +%s)
+    until "$@" >/dev/null 2>&1; do
+        may_wait || fail "timed out waiting for $what"
+        sleep 0.05
+    done
 }
 
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 shown() { [ -n "$(find_window "$1")" ]; }
+gone() { ! shown "$1"; }
 # Position of a window's client area on the screen: "x y".
 pos() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'; }
 offset() {
@@ -63,14 +90,24 @@ viewable() { xwininfo -id "$1" | grep -q IsViewable; }
 hidden() { ! viewable "$1"; }
 iconic() { xprop -id "$1" WM_STATE | grep -q Iconic; }
 still_docked() { [ "$(offset)" = "$docked" ]; }
-# Clicks at a place of the main window (pixels from its top left).
-click_main() {
-    set -- $(pos "$main") "$1" "$2"
-    xdotool mousemove --sync $(($1 + $3)) $(($2 + $4)) click 1
+at_home() { [ "$(pos "$main")" = "$home" ]; }
+# The pointer to a place of the screen (a move with --sync to where the
+# pointer already is would wait for motion that never comes), or of the main
+# window (pixels from its top left).
+point() {
+    [ "$(xdotool getmouselocation | cut -d' ' -f1,2)" = "x:$1 y:$2" ] || xdotool mousemove --sync "$1" "$2"
 }
-# The title bar's buttons: Minimize at 1785 twips, Exit at 2040 (16 pixels wide).
+point_main() {
+    set -- $(pos "$main") "$1" "$2"
+    point $(($1 + $3)) $(($2 + $4))
+}
+click_main() { point_main "$1" "$2" && xdotool click 1; }
+# The title bar's buttons: Minimize at 1785 twips, Exit at 2040 (16 pixels
+# wide); "Menu" and "Window" below the title.
 click_minimize() { click_main 127 8; }
 click_exit() { click_main 144 8; }
+click_menu() { click_main 30 36; }
+click_window() { click_main 94 36; }
 
 start_program() {
     "$prog" >"$tmp/program.log" 2>&1 &
@@ -97,21 +134,115 @@ docked_again() {
     wait_for "the tablature window docked again (offset $(offset), was $docked)" still_docked
 }
 
+# Drags the main window by the place (x, y) of it through ten steps of (12,
+# 9) pixels, times a sign (1: to the lower right, -1: back to the upper left):
+# the window follows the pointer, and the tablature window follows.
+drag_main() {
+    set -- $(pos "$main") "$1" "$2" "$3"
+    x0=$1 y0=$2 px=$(($1 + $3)) py=$(($2 + $4)) sign=$5
+    moved_by() { [ "$(pos "$main")" = "$((x0 + $1)) $((y0 + $2))" ]; }
+    point $px $py
+    xdotool mousedown 1
+    # Beyond the drag distance: the program asks the window manager to move
+    # the window. The window manager takes the pointer a moment later (motion
+    # before that is lost) and moves the window once the pointer has gone a
+    # few pixels from where the program asked: the pointer goes back and
+    # forth by 20 pixels until the window moves.
+    xdotool mousemove --sync $((px + 12 * sign)) $((py + 9 * sign))
+    nudge=20
+    since_=$(date +%s)
+    until xdotool mousemove --sync $((px + (12 + nudge) * sign)) $((py + 9 * sign)) && ! moved_by 0 0; do
+        may_wait || fail "the window manager did not take the drag"
+        nudge=$((20 - nudge))
+        sleep 0.05
+    done
+    # From there on the window keeps its distance to the pointer: it lags by
+    # the pointer's move up to where the window manager was asked (at the
+    # first step, or where a nudge took it). The lag is read once the window
+    # has answered the second step; every later step keeps it.
+    lag=""
+    followed() {
+        set -- $lag
+        moved_by $(((dx - $1) * sign)) $(((dy - $2) * sign))
+    }
+    n=2
+    while [ $n -le 10 ]; do
+        dx=$((12 * n)) dy=$((9 * n))
+        before="$(pos "$main")"
+        xdotool mousemove --sync $((px + dx * sign)) $((py + dy * sign))
+        if [ -z "$lag" ]; then
+            answered() { [ "$(pos "$main")" != "$before" ]; }
+            wait_for "the main window to follow the pointer to step $n (it is at $(pos "$main"), from $x0 $y0)" answered
+            set -- $(pos "$main")
+            lag="$((dx - ($1 - x0) * sign)) $((dy - ($2 - y0) * sign))"
+        else
+            wait_for "the main window to follow the pointer to step $n (it is at $(pos "$main"), from $x0 $y0, lagging by $lag)" followed
+        fi
+        n=$((n + 1))
+    done
+    xdotool mouseup 1
+    wait_for "the main window to stay where it was dragged" followed
+    wait_for "the tablature window to follow" still_docked
+}
+
+# Presses on the place (x, y) of the main window, moves the pointer by (40,
+# 30) in steps with the button held and releases it: nothing may move. Then
+# the "Window" button hides and shows the tablature window: the clicks
+# reach the program (no move of the window manager is waiting for them) and
+# the window is where it was.
+press_and_move_still() {
+    home="$(pos "$main")"
+    set -- $home "$1" "$2"
+    px=$(($1 + $3)) py=$(($2 + $4))
+    point $px $py
+    xdotool mousedown 1
+    for d in 4 12 20 28 40; do
+        xdotool mousemove --sync $((px + d)) $((py + d * 3 / 4))
+    done
+    xdotool mouseup 1
+    click_window
+    wait_for "the tablature window to hide (a click on \"Window\" after it)" hidden "$tab"
+    at_home || fail "the main window moved to $(pos "$main") from $home"
+    click_window
+    docked_again
+    at_home || fail "the main window moved to $(pos "$main") from $home"
+}
+
 exit_program() {
     click_exit
     ended() { ! kill -0 "$pid" 2>/dev/null; }
+    leaving=1
     wait_for "the program to exit" ended
+    leaving=""
     wait "$pid" || fail "the program exited with status $?"
     pid=""
     grep -q "TabWindow=True" "$tmp/config/Quillfret Pro/Quillfret Pro.ini" || fail "TabWindow was not kept"
 }
 
-openbox >"$tmp/openbox.log" 2>&1 &
+# Without edge resistance: the window manager would hold the main window
+# back where its edge meets the tablature window's, and the drag's places
+# would depend on it.
+cat >"$tmp/openbox-rc.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <resistance><strength>0</strength><screen_edge_strength>0</screen_edge_strength></resistance>
+</openbox_config>
+EOF
+openbox --config-file "$tmp/openbox-rc.xml" >"$tmp/openbox.log" 2>&1 &
 wm=$!
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+begin "the window manager"
 wait_for "the window manager" wm_running
 
+# Twelve charts, as Manage Charts shows them.
+charts="$XDG_DATA_HOME/Quillfret Pro/Charts"
+mkdir -p "$charts"
+for i in 01 02 03 04 05 06 07 08 09 10 11 12; do
+    printf 'Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0\r\n' >"$charts/Chart$i.cht"
+done
+
 # --- Without a tray.
+begin "start-up without a tray"
 start_program
 echo "started; the tablature window docked at the upper right, offset $docked"
 # A tool window of the main window: no task-bar entry of its own.
@@ -119,61 +250,87 @@ xprop -id "$tab" _NET_WM_WINDOW_TYPE | grep -q UTILITY || fail "the tablature wi
 xprop -id "$tab" WM_TRANSIENT_FOR | grep -q "window id" || fail "the tablature window belongs to no window"
 xprop -id "$main" _NET_WM_ICON | grep -q "=" || fail "the main window has no icon"
 
-# Drag the main window by its title: the window manager moves it and the
-# tablature window follows.
-set -- $(pos "$main")
-x0=$1
-y0=$2
-xdotool mousemove --sync $((x0 + 30)) $((y0 + 10))
-xdotool mousedown 1
-# The window manager takes the pointer for the move some time after the
-# press; motion before that is lost. Nudge the pointer between two places
-# until the window follows it.
-moved_by() { [ "$(pos "$main")" = "$((x0 + $1)) $((y0 + $2))" ]; }
-nudged() {
-    xdotool mousemove --sync $((x0 + 30 + 12 + nudge)) $((y0 + 10 + 9))
-    moved_by $((12 + nudge)) 9
+begin "dragging by the title"
+drag_main 30 10 1
+echo "dragged by the title to $(pos "$main"); the tablature window followed"
+# Beside the title, above the fretboard (1900, 500 twips): the bare window.
+begin "dragging by the bare surface"
+drag_main 127 33 -1
+echo "dragged by the bare surface to $(pos "$main"); the tablature window followed"
+
+# The labels of the chord dictionary: the mode, a read-out line, the tuning,
+# the tempo and the current chart.
+for label in "lblMode 205 8" "the first read-out line 190 24" "lblTune 159 153" "lblSpeed 131 429" \
+             "lblChart 203 430"; do
+    set -- $label
+    while [ $# -gt 2 ]; do name="${name:+$name }$1"; shift; done
+    begin "a press and move on $name"
+    press_and_move_still "$1" "$2"
+    name=""
+done
+echo "a press and move on each label moved nothing"
+
+# Manage Charts: the third item of the Menu button's popup menu.
+begin "choosing Manage Charts"
+# The menu: the program's one window on screen besides its two.
+menu_shown() {
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$w" = "$main" ] || [ "$w" = "$tab" ] || return 0
+    done
+    return 1
 }
-nudge=0
-tries=0
-until nudged; do
-    nudge=$((1 - nudge))
-    tries=$((tries + 1))
-    [ $tries -lt 400 ] || fail "the window manager did not take the drag"
-    sleep 0.05
-done
-# Then each step of the drag: the window is where the pointer put it.
-step=2
-while [ $step -le 10 ]; do
-    xdotool mousemove --sync $((x0 + 30 + 12 * step)) $((y0 + 10 + 9 * step))
-    wait_for "the main window to follow the drag to step $step" moved_by $((12 * step)) $((9 * step))
-    step=$((step + 1))
-done
-xdotool mouseup 1
-wait_for "the main window to stay where it was dragged" moved_by 120 90
-wait_for "the tablature window to follow" still_docked
-echo "dragged to $(pos "$main"); the tablature window followed"
+menu_gone() { ! menu_shown; }
+click_menu
+wait_for "the popup menu" menu_shown
+xdotool key Down Down Down Return
+wait_for "the popup menu to close" menu_gone
+# The chart list (its place in the window: 131, 112, 128 x 124 pixels)
+# scrolled to the end; the last chart chosen.
+begin "the chart list scrolled to the end"
+point_main 194 170
+xdotool click --repeat 12 5
+click_main 194 226
+# A click on the lower edge of the last row (the list's frame), then one on
+# "View Chart": the viewer opens and the main window stays where it was.
+begin "a click on the chart list's frame, then on View Chart"
+home="$(pos "$main")"
+click_main 194 235
+click_main 194 300
+viewer_name='^Chart[0-9]* Chart \[1 Items\]$'
+wait_for "the chart viewer" shown "$viewer_name"
+at_home || fail "the main window moved to $(pos "$main") from $home"
+viewer=$(find_window "$viewer_name")
+xdotool windowactivate --sync "$viewer" key alt+f c
+wait_for "the chart viewer to close" gone "$viewer_name"
+at_home || fail "the main window moved to $(pos "$main") from $home"
+echo "the chart viewer opened; the main window stayed"
 
 # Minimise: with no tray, both windows leave the screen and the main window
 # stays on the task bar, minimised.
+begin "minimising to the task bar"
 click_minimize
 wait_for "the main window to minimise" iconic "$main"
 wait_for "the tablature window to go" hidden "$tab"
 echo "minimised to the task bar"
 # Restore it as a task bar does: the tablature window comes back docked.
+begin "restoring from the task bar"
 xdotool windowactivate "$main"
 wait_for "the main window to come back" viewable "$main"
 docked_again
 echo "restored; the tablature window docked again"
+begin "exiting"
 exit_program
 echo "exited"
 
 # --- With a tray.
+begin "the tray"
 trayer --edge top --align right --widthtype request --height 24 >"$tmp/trayer.log" 2>&1 &
 tray=$!
 tray_up() { xdotool search --onlyvisible --class trayer | grep -q .; }
 wait_for "the tray" tray_up
+begin "start-up with a tray"
 start_program
+begin "minimising to the tray"
 click_minimize
 wait_for "the main window to leave for the tray" hidden "$main"
 wait_for "the tablature window to go" hidden "$tab"
@@ -198,23 +355,27 @@ menu_open() { [ -n "$(tray_menu)" ]; }
 menu_settled() { a=$(pos "$1"); sleep 0.05; [ "$a" = "$(pos "$1")" ]; }
 # Right-click the icon, then click the menu's one item; a menu that closed
 # before the click (it was still being placed) is opened again.
+begin "restoring from the tray's menu"
 attempt=0
 until viewable "$main"; do
     attempt=$((attempt + 1))
     [ $attempt -le 5 ] || fail "the tray menu did not bring the main window back"
     poll 100 icon_shown || continue
     set -- $(pos "$icon")
-    xdotool mousemove --sync $(($1 + 8)) $(($2 + 8)) click 3
+    point $(($1 + 8)) $(($2 + 8))
+    xdotool click 3
     poll 100 menu_open || continue
     menu=$(tray_menu)
     poll 100 menu_settled "$menu" || continue
     set -- $(pos "$menu")
-    xdotool mousemove --sync $(($1 + 30)) $(($2 + 11)) click 1
+    point $(($1 + 30)) $(($2 + 11))
+    xdotool click 1
     poll 100 viewable "$main" || true
 done
 docked_again
 icon_gone() { ! icon_shown; }
 wait_for "the tray icon to go" icon_gone
 echo "restored from the tray's menu; the icon gone"
+begin "exiting from the tray session"
 exit_program
 echo "exited; real-window: passed"

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include <QDialog>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -14,6 +18,11 @@
 #include "FormDrag.h"
 #include "QtPrinters.h"
 #include "TrayIcon.h"
+
+inline void PrintTo(FormDrag::State s, std::ostream* os) {
+    static const char* const names[] = {"Idle", "Pressed", "SystemMoving", "Following"};
+    *os << names[static_cast<int>(s)];
+}
 
 namespace {
 
@@ -82,38 +91,108 @@ TEST(AppIcon, EverySizeIsThere) {
     }
 }
 
-// Offscreen there is no window manager to move the window: it follows the mouse itself.
-TEST(FormDrag, APressOnTheWindowOrAHandleMovesItAndOtherButtonsDoNot) {
-    QDialog form(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
-    form.resize(200, 150);
-    auto* handle = new QLabel(QStringLiteral("Caption"), &form);
-    handle->setGeometry(10, 10, 100, 20);
-    auto* drag = new FormDrag(&form);
-    drag->AddHandle(handle);
-    form.move(100, 100);
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+// A caption-less window with a handle, a label that is no handle (it passes
+// presses up), a list (its frame passes them up) and a button. Offscreen
+// there is no window manager: a drag makes the window follow the mouse.
+class FormDragTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.resize(240, 200);
+        handle = new QLabel(QStringLiteral("Caption"), &form);
+        handle->setObjectName(QStringLiteral("handle"));
+        handle->setGeometry(10, 10, 100, 20);
+        label = new QLabel(QStringLiteral("Text"), &form);
+        label->setObjectName(QStringLiteral("label"));
+        label->setGeometry(120, 10, 100, 20);
+        list = new QListWidget(&form);
+        list->setObjectName(QStringLiteral("list"));
+        list->setGeometry(10, 40, 100, 100);
+        button = new QPushButton(QStringLiteral("Button"), &form);
+        button->setGeometry(120, 40, 100, 30);
+        drag = new FormDrag(&form);
+        drag->AddHandle(handle);
+        form.move(100, 100);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
 
+    // Presses at `at` on `w`, moves the pointer by each step in turn and releases it there;
+    // the window's move from where it was and the drag's state after each step.
+    struct Outcome {
+        QPoint moved;
+        std::vector<FormDrag::State> states;
+    };
+    Outcome Drag(QWidget* w, QPoint at, const std::vector<QPoint>& steps, Qt::MouseButton b = Qt::LeftButton) {
+        const QPoint before = form.pos();
+        Outcome out;
+        // The pointer moves on the screen; the window may move under it.
+        QPoint pointer = w->mapToGlobal(at);
+        QTest::mousePress(w, b, {}, at);
+        out.states.push_back(drag->Current());
+        for (const QPoint& step : steps) {
+            pointer += step;
+            QTest::mouseMove(w, w->mapFromGlobal(pointer));
+            out.states.push_back(drag->Current());
+        }
+        QTest::mouseRelease(w, b, {}, w->mapFromGlobal(pointer));
+        out.states.push_back(drag->Current());
+        out.moved = form.pos() - before;
+        return out;
+    }
+
+    QDialog form{nullptr, Qt::Dialog | Qt::FramelessWindowHint};
+    QLabel* handle = nullptr;
+    QLabel* label = nullptr;
+    QListWidget* list = nullptr;
+    QPushButton* button = nullptr;
+    FormDrag* drag = nullptr;
+};
+
+TEST_F(FormDragTest, OnlyAPressOnTheBareSurfaceOrAHandleThenAMoveBeyondTheDragDistanceMovesTheWindow) {
+    using S = FormDrag::State;
+    const int d = QApplication::startDragDistance();
+    ASSERT_GT(d, 2);
+    const QPoint under(d - 2, 1);  // short of the drag distance
+    struct Case {
+        const char* what;
+        const char* on;  // the widget's name; null: the window itself
+        QPoint at;
+        std::vector<QPoint> steps;
+        Qt::MouseButton button;
+        QPoint moved;
+        std::vector<S> states;
+    };
+    const Case cases[] = {
+        {"bare surface, a move short of the distance", nullptr, {150, 150}, {under}, Qt::LeftButton, {},
+         {S::Pressed, S::Pressed, S::Idle}},
+        {"bare surface, then beyond it", nullptr, {150, 150}, {under, {20, 30}}, Qt::LeftButton,
+         under + QPoint(20, 30), {S::Pressed, S::Pressed, S::Following, S::Idle}},
+        {"handle, then beyond the distance", "handle", {5, 5}, {{d, 0}, {3, 4}}, Qt::LeftButton,
+         {d + 3, 4}, {S::Pressed, S::Following, S::Following, S::Idle}},
+        {"right button on the bare surface", nullptr, {50, 170}, {{40, 20}}, Qt::RightButton, {},
+         {S::Idle, S::Idle, S::Idle}},
+        {"a label passes the press up", "label", {5, 5}, {{30, 30}}, Qt::LeftButton, {},
+         {S::Idle, S::Idle, S::Idle}},
+        {"a list's frame passes the press up", "list", {50, 99}, {{30, 30}}, Qt::LeftButton, {},
+         {S::Idle, S::Idle, S::Idle}},
+    };
+    for (const Case& c : cases) {
+        QWidget* w = c.on ? form.findChild<QWidget*>(QLatin1String(c.on)) : &form;
+        ASSERT_NE(w, nullptr) << c.what;
+        const Outcome out = Drag(w, c.at, c.steps, c.button);
+        EXPECT_EQ(out.moved, c.moved) << c.what;
+        EXPECT_EQ(out.states, c.states) << c.what;
+    }
+}
+
+TEST_F(FormDragTest, AfterAPressPassedUpTheNextClickGoesToTheWidgetUnderIt) {
+    QSignalSpy clicked(button, &QPushButton::clicked);
     const QPoint start = form.pos();
-    QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(150, 100));
-    EXPECT_TRUE(drag->Following());
-    QTest::mouseMove(&form, QPoint(170, 130));
-    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(170, 130));
-    EXPECT_FALSE(drag->Following());
-    EXPECT_EQ(form.pos() - start, QPoint(20, 30));
-
-    const QPoint before = form.pos();
-    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseMove(handle, QPoint(15, 5));
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(15, 5));
-    EXPECT_EQ(form.pos() - before, QPoint(10, 0));
-
-    // A right-button press starts nothing; moving afterwards moves nothing.
-    const QPoint still = form.pos();
-    QTest::mousePress(&form, Qt::RightButton, {}, QPoint(50, 50));
-    QTest::mouseMove(&form, QPoint(90, 90));
-    QTest::mouseRelease(&form, Qt::RightButton, {}, QPoint(90, 90));
-    EXPECT_EQ(form.pos(), still);
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(50, 99));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(drag->Current(), FormDrag::State::Idle);
+    EXPECT_EQ(form.pos(), start);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Readable GoogleTest output for Qt values.
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -11,3 +12,4 @@ inline void PrintTo(const QStringList& l, std::ostream* os) {
     for (qsizetype i = 0; i < l.size(); ++i) *os << (i ? ", \"" : "\"") << l[i].toStdString() << '"';
     *os << '}';
 }
+inline void PrintTo(const QPoint& p, std::ostream* os) { *os << '(' << p.x() << ", " << p.y() << ')'; }
