@@ -249,6 +249,13 @@ echo "started; the tablature window docked at the upper right, offset $docked"
 xprop -id "$tab" _NET_WM_WINDOW_TYPE | grep -q UTILITY || fail "the tablature window is not a tool window"
 xprop -id "$tab" WM_TRANSIENT_FOR | grep -q "window id" || fail "the tablature window belongs to no window"
 xprop -id "$main" _NET_WM_ICON | grep -q "=" || fail "the main window has no icon"
+# Its title bar offers Close only: no minimise (which took the main window
+# with it) and no maximise.
+actions=$(xprop -id "$tab" _NET_WM_ALLOWED_ACTIONS)
+echo "$actions" | grep -q _NET_WM_ACTION_CLOSE || fail "the tablature window cannot be closed: $actions"
+if echo "$actions" | grep -Eq '_NET_WM_ACTION_(MINIMIZE|MAXIMIZE)'; then
+    fail "the tablature window offers more than Close: $actions"
+fi
 
 begin "dragging by the title"
 drag_main 30 10 1
@@ -304,6 +311,21 @@ xdotool windowactivate --sync "$viewer" key alt+f c
 wait_for "the chart viewer to close" gone "$viewer_name"
 at_home || fail "the main window moved to $(pos "$main") from $home"
 echo "the chart viewer opened; the main window stayed"
+
+# The about box, from the Help button's menu (its last item): it cannot be
+# maximised.
+begin "the about box's title bar"
+click_main 110 8
+wait_for "the help menu" menu_shown
+xdotool key Up Return
+wait_for "the about box" shown '^About Quillfret$'
+about=$(find_window '^About Quillfret$')
+actions=$(xprop -id "$about" _NET_WM_ALLOWED_ACTIONS)
+echo "$actions" | grep -q _NET_WM_ACTION_CLOSE || fail "the about box cannot be closed: $actions"
+if echo "$actions" | grep -q _NET_WM_ACTION_MAXIMIZE; then fail "the about box can be maximised: $actions"; fi
+xdotool windowactivate --sync "$about" key Escape
+wait_for "the about box to close" gone '^About Quillfret$'
+echo "title bars: the tablature window offers Close only, the about box no maximise"
 
 # Minimise: with no tray, both windows leave the screen and the main window
 # stays on the task bar, minimised.
