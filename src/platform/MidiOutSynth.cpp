@@ -15,6 +15,7 @@
 #include <type_traits>
 
 #include "MidiOutDriver.h"
+#include "PeakLimiter.h"
 
 namespace {
 
@@ -185,6 +186,7 @@ struct MidiOutSynth::Fluid {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* audio = nullptr;
+    std::unique_ptr<PeakLimiter> limiter;  // used by the audio thread, or offline by Render
     std::atomic<long long> rendered{0};    // frames the sound output has taken
 
     ~Fluid() {
@@ -214,11 +216,12 @@ struct MidiOutSynth::Fluid {
 
     // The sound output's period: the synthesizer rendered with its effects
     // mixed into the two channels, as FluidSynth's own drivers render it,
-    // and counted.
+    // then kept from clipping.
     static int renderLimited(void* data, int frames, int, float*[], int channels, float* out[]) {
         auto* fluid = static_cast<Fluid*>(data);
         for (int c = 0; c < channels; ++c) std::fill(out[c], out[c] + frames, 0.0f);
         const int result = fluid->api.fluid_synth_process(fluid->synth, frames, channels, out, channels, out);
+        if (channels >= 2) fluid->limiter->Process(out[0], out[1], frames, 1);
         fluid->rendered += frames;
         return result;
     }
@@ -365,6 +368,9 @@ std::unique_ptr<MidiOutSynth::Fluid> MidiOutSynth::Fluid::Build(const std::vecto
     api->fluid_settings_setint(fluid->settings, "audio.periods", kPeriods);
     fluid->synth = api->new_fluid_synth(fluid->settings);
     if (!fluid->synth) return fail(MidiOutDriver::DriverFailed, "The synthesizer could not be created.");
+    double rate = 44100.0;
+    api->fluid_settings_getnum(fluid->settings, "synth.sample-rate", &rate);
+    fluid->limiter = std::make_unique<PeakLimiter>(rate);
     std::string tried;
     if (!loadSoundfont(*api, fluid->synth, soundfonts, &tried))
         return fail(MidiOutDriver::NoSoundfont,
@@ -537,6 +543,7 @@ void MidiOutSynth::apply(uint32_t message) {
 void MidiOutSynth::Render(float* interleaved, int frames) {
     if (Loading() || !fluid_ || fluid_->audio || frames <= 0) return;
     fluid_->api.fluid_synth_write_float(fluid_->synth, frames, interleaved, 0, 2, interleaved, 1, 2);
+    fluid_->limiter->Process(interleaved, interleaved + 1, frames, 2);
 }
 
 double MidiOutSynth::SampleRate() const {

@@ -20,7 +20,8 @@ public:
 
     // The synthesizer's output level: a six-string strum of the default
     // guitar at full velocity peaks near -7.5 dBFS with TimGM6mb and -3 dBFS
-    // with FluidR3.
+    // with FluidR3. Louder instruments are held below full scale by a
+    // PeakLimiter on the output.
     static constexpr double kGain = 0.5;
     // The sound output, sized for strummed chords rather than a live
     // instrument: 256 frames a period (under 6 ms at 44.1 kHz) keep the
