@@ -38,6 +38,7 @@ test-asan: deps
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done; true
 	@BUILD=$(BUILD) bench/startup.sh
+	@BUILD=$(BUILD) bench/synth.sh
 
 fuzz: deps
 	@scripts/fuzz-charts $(FUZZ_SECONDS)

@@ -73,8 +73,8 @@ public:
     // opens after the window's first paint (OpenMidiOutput).
     void Form_Load();
     // Lists the MIDI devices, opens the first and sends the last instrument.
-    // Runs once; start-up calls it after the first paint, so that loading the
-    // synthesizer's soundfont never holds the window back.
+    // Runs once; start-up calls it after the first paint. The built-in
+    // synthesizer then loads its soundfont in the background.
     void OpenMidiOutput();
     bool MidiOutputOpened() const { return midiOpened_; }
 

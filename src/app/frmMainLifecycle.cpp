@@ -104,7 +104,7 @@ bool frmMain::event(QEvent* e) {
 
 void frmMain::paintEvent(QPaintEvent* e) {
     QWidget::paintEvent(e);
-    // Opening the output loads the synthesizer's soundfont: the window shows first.
+    // Listing the devices and starting the synthesizer wait for the window to show.
     if (!midiScheduled_ && objReckoner_) {
         midiScheduled_ = true;
         QMetaObject::invokeMethod(this, &frmMain::OpenMidiOutput, Qt::QueuedConnection);

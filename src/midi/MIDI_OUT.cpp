@@ -45,7 +45,10 @@ void MIDI_OUT::CloseDevice() {
     if (!port) return;
     const int result = port->Close();
     port.reset();
+    const bool wasLoading = loading_;
+    loading_ = false;
     if (result != MidiOutDriver::Ok) ShowMidiError(result);
+    if (wasLoading) emit LoadingEnded();
 }
 
 bool MIDI_OUT::OpenDevice(int16_t DeviceID) {
@@ -57,10 +60,45 @@ bool MIDI_OUT::OpenDevice(int16_t DeviceID) {
         ShowMidiError(result);
     }
     hMidiOut_ = std::move(port);
+    if (hMidiOut_) watchPort();
     return IsOpen();
 }
 
+void MIDI_OUT::watchPort() {
+    const quint64 serial = ++portSerial_;
+    // The port tells from a thread of its own; its news is taken here, on
+    // this object's thread, and only while that port is still the open one.
+    hMidiOut_->OnChange([this, serial] {
+        QMetaObject::invokeMethod(this, [this, serial] { portChanged(serial); }, Qt::QueuedConnection);
+    });
+    portChanged(serial);  // what it was before it could tell
+}
+
+void MIDI_OUT::portChanged(quint64 serial) {
+    if (serial != portSerial_ || !hMidiOut_) return;
+    std::string detail;
+    const int failure = hMidiOut_->Failure(&detail);
+    const bool wasLoading = loading_;
+    loading_ = failure == MidiOutDriver::Ok && hMidiOut_->Loading();
+    if (failure != MidiOutDriver::Ok) {
+        // As after a failed open: nothing open, sends go nowhere.
+        std::unique_ptr<MidiOutPort> port = std::move(hMidiOut_);
+        port->Close();
+        port.reset();
+        showMidiError(failure, detail);
+    }
+    if (wasLoading && !loading_) emit LoadingEnded();
+}
+
 bool MIDI_OUT::IsOpen() const { return hMidiOut_ != nullptr; }
+
+bool MIDI_OUT::IsLoading() const { return hMidiOut_ && loading_; }
+
+void MIDI_OUT::Wake() {
+    if (!hMidiOut_) return;
+    hMidiOut_->Wake();
+    portChanged(portSerial_);
+}
 
 void MIDI_OUT::AllNotesOff() {
     for (int16_t channel = 0; channel <= 15; ++channel) {
@@ -86,11 +124,14 @@ int32_t MIDI_OUT::PackShortMsg(int16_t Status, int16_t Data1, int16_t Data2) {
     return (Status & 0xFF) | ((Data1 & 0x7F) << 8) | ((Data2 & 0x7F) << 16);
 }
 
-void MIDI_OUT::ShowMidiError(int ErrorCode) {
+void MIDI_OUT::ShowMidiError(int ErrorCode) { showMidiError(ErrorCode, std::string()); }
+
+void MIDI_OUT::showMidiError(int code, const std::string& detail) {
     QString text = QStringLiteral(
         "\r\nMIDI Device in use. Check your MIDI devices and make sure they are \r\n"
         "working correctly and\\or are not already in use, then re-start the application.");
-    const std::string reason = driver_.ErrorText(ErrorCode);
+    std::string reason = driver_.ErrorText(code);
+    if (!detail.empty()) reason += (reason.empty() ? "" : "\r\n") + detail;
     if (!reason.empty()) text += QStringLiteral("\r\n\r\n") + QString::fromStdString(reason);
     Prompter::Current().Message(text, QStringLiteral("MIDI Device Error"), Prompter::Icon::Exclamation);
 }

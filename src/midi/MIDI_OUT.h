@@ -7,17 +7,25 @@
 // hands it to its settings dialog) and closes it at shutdown. It also closes
 // itself when the application quits and when it is destroyed. Everything
 // runs on the user-interface thread.
+//
+// The built-in synthesizer opens in the background (its soundfont takes a
+// while to load): until it is ready the output is loading, and what is sent
+// meanwhile plays, in order, once it is. A failure then is reported as a
+// failed open is, and leaves no output open. It loads again for a moment
+// when Wake starts its sound output after a silence.
 
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class MidiOutDriver;
 class MidiOutPort;
 class QListWidget;
 
 class MIDI_OUT : public QObject {
+    Q_OBJECT
 public:
     // The system's devices: the built-in synthesizer as the mapper (-1), then
     // the sequencer's output ports.
@@ -35,6 +43,12 @@ public:
     // Closes the open output, if any; a failed close is reported.
     void CloseDevice();
     bool IsOpen() const;
+    // The open output is still getting ready.
+    bool IsLoading() const;
+    // A playback is about to begin: an output resting gets ready (the
+    // built-in synthesizer's sound output, stopped while silent, starts
+    // again), loading meanwhile.
+    void Wake();
 
     // All sound off (controller 120) and all notes off (123) on channels 0 to 15.
     void AllNotesOff();
@@ -48,10 +62,20 @@ public:
     // The "MIDI Device Error" message, with what the driver knows of the failure.
     void ShowMidiError(int ErrorCode);
 
+signals:
+    // The output that was loading is ready, has failed (reported, closed) or
+    // was closed.
+    void LoadingEnded();
+
 private:
     void closeOnQuit();
+    void watchPort();
+    void portChanged(quint64 serial);
+    void showMidiError(int code, const std::string& detail);
 
     std::unique_ptr<MidiOutDriver> ownDriver_;  // the system's, when no driver was given
     MidiOutDriver& driver_;
     std::unique_ptr<MidiOutPort> hMidiOut_;
+    bool loading_ = false;
+    quint64 portSerial_ = 0;  // tells the open port's news from a closed one's
 };

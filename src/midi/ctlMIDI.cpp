@@ -159,6 +159,7 @@ ctlMIDI::ctlMIDI(QWidget* parent) : QWidget(parent), alive_(std::make_shared<boo
 ctlMIDI::~ctlMIDI() {
     *alive_ = false;
     if (waitLoop_) waitLoop_->quit();
+    if (loadLoop_) loadLoop_->quit();
 }
 
 void ctlMIDI::InitDev(QListWidget* List) {
@@ -227,6 +228,7 @@ void ctlMIDI::Stop() {
         woken_ = true;
         waitLoop_->quit();
     }
+    if (loadLoop_) loadLoop_->quit();
 }
 
 template <typename Load>
@@ -334,6 +336,26 @@ void ctlMIDI::playIndex(const Notes& notes, int k) {
 
 ctlMIDI::Clock::duration ctlMIDI::stepDuration() const {
     return std::chrono::microseconds(std::lround(static_cast<double>(delay_) * 1e6));
+}
+
+// The built-in synthesizer may still be loading its soundfont, or be starting
+// its sound output after a silence: playback waits for it, so that the notes
+// keep their time rather than come out late or all at once. Stop ends the
+// wait, as does the application quitting.
+ctlMIDI::Outcome ctlMIDI::awaitOutput() {
+    if (output_) output_->Wake();
+    if (!output_ || !output_->IsLoading()) return Outcome::Done;
+    const std::shared_ptr<bool> alive = alive_;
+    const QPointer<MIDI_OUT> output = output_;
+    QEventLoop loop;
+    connect(output, &MIDI_OUT::LoadingEnded, &loop, &QEventLoop::quit);
+    connect(output, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loadLoop_ = &loop;
+    loop.exec();
+    if (!*alive) return Outcome::Gone;
+    loadLoop_ = nullptr;
+    if (stopFlag_ || (output && output->IsLoading())) return stopNow();
+    return Outcome::Done;
 }
 
 void ctlMIDI::Pause() { pauseStep(); }
@@ -491,8 +513,11 @@ void ctlMIDI::PlayChord(const QString& Code) {
     const Notes notes = splitNotes(Code);
     const int pattern = AppSettings::GetInt(QStringLiteral("Strum"), kDefaultStrum, 0, 6);
     beginPlayback();
-    allNotesOff();
-    const Outcome outcome = playPattern(pattern, notes);
+    Outcome outcome = awaitOutput();
+    if (outcome == Outcome::Done) {
+        allNotesOff();
+        outcome = playPattern(pattern, notes);
+    }
     if (outcome == Outcome::Gone) return;
     if (outcome == Outcome::Done) {
         // The last notes ring two more steps.
@@ -509,7 +534,10 @@ void ctlMIDI::PlayScale(const QString& Code) {
     for (int k = 0; k <= ub; ++k) order.push_back(k);
     for (int k = ub - 1; k >= 0; --k) order.push_back(k);
     beginPlayback();
+    const Outcome ready = awaitOutput();
+    if (ready == Outcome::Gone) return;
     for (int k : order) {
+        if (ready != Outcome::Done) break;
         if (stopFlag_) {
             stopNow();
             break;

@@ -127,6 +127,7 @@ private:
     void showDialog(bool silence, Load load);
     static Notes splitNotes(const QString& code);
     void playIndex(const Notes& notes, int k);
+    Outcome awaitOutput();
     bool pauseStep();
     bool sleepUntil(Clock::time_point base, bool playbackStep);
     Clock::duration stepDuration() const;
@@ -165,6 +166,7 @@ private:
     bool anchored_ = false;  // the schedule starts at the first note played
     Clock::time_point lastDeadline_{};
     QEventLoop* waitLoop_ = nullptr;
+    QEventLoop* loadLoop_ = nullptr;  // waiting for the output to finish loading
     Clock::time_point waitBase_{};
     bool waitIsStep_ = false;
     bool woken_ = false;

@@ -3,13 +3,19 @@
 #include <dlfcn.h>
 #include <fluidsynth.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <thread>
 #include <type_traits>
 
 #include "MidiOutDriver.h"
+#include "PeakLimiter.h"
 
 namespace {
 
@@ -38,7 +44,9 @@ struct FluidApi {
     decltype(&::fluid_synth_channel_pressure) fluid_synth_channel_pressure;
     decltype(&::fluid_synth_pitch_bend) fluid_synth_pitch_bend;
     decltype(&::fluid_synth_write_float) fluid_synth_write_float;
-    decltype(&::new_fluid_audio_driver) new_fluid_audio_driver;
+    decltype(&::fluid_synth_get_active_voice_count) fluid_synth_get_active_voice_count;
+    decltype(&::fluid_synth_process) fluid_synth_process;
+    decltype(&::new_fluid_audio_driver2) new_fluid_audio_driver2;
     decltype(&::delete_fluid_audio_driver) delete_fluid_audio_driver;
 };
 
@@ -79,7 +87,9 @@ const FluidApi* fluidApi(std::string* error) {
         bind(table.fluid_synth_channel_pressure, "fluid_synth_channel_pressure");
         bind(table.fluid_synth_pitch_bend, "fluid_synth_pitch_bend");
         bind(table.fluid_synth_write_float, "fluid_synth_write_float");
-        bind(table.new_fluid_audio_driver, "new_fluid_audio_driver");
+        bind(table.fluid_synth_get_active_voice_count, "fluid_synth_get_active_voice_count");
+        bind(table.fluid_synth_process, "fluid_synth_process");
+        bind(table.new_fluid_audio_driver2, "new_fluid_audio_driver2");
         bind(table.delete_fluid_audio_driver, "delete_fluid_audio_driver");
         if (!complete) {
             failure = "The FluidSynth library found lacks functions this program needs.";
@@ -136,57 +146,6 @@ bool looksLikeSoundfont(const std::string& path) {
     return std::memcmp(header, "RIFF", 4) == 0 && std::memcmp(header + 8, "sfbk", 4) == 0;
 }
 
-}  // namespace
-
-struct MidiOutSynth::Fluid {
-    explicit Fluid(const FluidApi& fluid) : api(fluid) {}
-
-    const FluidApi& api;
-    fluid_settings_t* settings = nullptr;
-    fluid_synth_t* synth = nullptr;
-    fluid_audio_driver_t* audio = nullptr;
-
-    ~Fluid() {
-        if (audio) api.delete_fluid_audio_driver(audio);
-        if (synth) api.delete_fluid_synth(synth);
-        if (settings) api.delete_fluid_settings(settings);
-    }
-
-    // FluidSynth's own choice first; a sound server as the fallback, only
-    // where this FluidSynth has a driver for it (asking for a missing one
-    // only adds a line to the log the user reads).
-    bool startAudio() {
-        char* preferred = nullptr;
-        std::string first;
-        if (api.fluid_settings_dupstr(settings, "audio.driver", &preferred) == FLUID_OK && preferred) {
-            first = preferred;
-            api.fluid_free(preferred);
-        }
-        audio = api.new_fluid_audio_driver(settings, synth);
-        for (const char* name : {"pulseaudio", "pipewire"}) {
-            if (audio || first == name || !hasAudioDriver(name)) continue;
-            if (api.fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
-            audio = api.new_fluid_audio_driver(settings, synth);
-        }
-        return audio != nullptr;
-    }
-
-    bool hasAudioDriver(const std::string& name) const {
-        struct Search {
-            const std::string* name;
-            bool found;
-        } search{&name, false};
-        api.fluid_settings_foreach_option(settings, "audio.driver", &search,
-                                      [](void* data, const char*, const char* option) {
-                                          auto* s = static_cast<Search*>(data);
-                                          if (option && *s->name == option) s->found = true;
-                                      });
-        return search.found;
-    }
-};
-
-namespace {
-
 // Loads the first soundfont of `paths` that is one; *tried gets each path
 // passed over and why.
 bool loadSoundfont(const FluidApi& fluid, fluid_synth_t* synth, const std::vector<std::string>& paths,
@@ -207,14 +166,178 @@ bool loadSoundfont(const FluidApi& fluid, fluid_synth_t* synth, const std::vecto
     return false;
 }
 
+// What went wrong, with what FluidSynth logged meanwhile.
+std::string withLog(const std::string& text) {
+    const std::string said = takeLog();
+    return said.empty() ? text : text + " (" + said + ")";
+}
+
 }  // namespace
 
-MidiOutSynth::MidiOutSynth(std::unique_ptr<Fluid> fluid) : fluid_(std::move(fluid)) {}
+struct MidiOutSynth::Fluid {
+    explicit Fluid(const FluidApi& fluid) : api(fluid) {}
 
-MidiOutSynth::~MidiOutSynth() = default;
+    // The synthesizer with its soundfont, no sound output yet; null on
+    // failure, with *result and *detail.
+    static std::unique_ptr<Fluid> Build(const std::vector<std::string>& soundfonts, int* result,
+                                        std::string* detail);
+
+    const FluidApi& api;
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_audio_driver_t* audio = nullptr;
+    std::unique_ptr<PeakLimiter> limiter;  // used by the audio thread, or offline by Render
+    std::atomic<long long> rendered{0};    // frames the sound output has taken
+
+    ~Fluid() {
+        stopAudio();
+        if (synth) api.delete_fluid_synth(synth);
+        if (settings) api.delete_fluid_settings(settings);
+    }
+
+    // FluidSynth's own choice first; a sound server as the fallback, only
+    // where this FluidSynth has a driver for it (asking for a missing one
+    // only adds a line to the log the user reads).
+    bool startAudio() {
+        char* preferred = nullptr;
+        std::string first;
+        if (api.fluid_settings_dupstr(settings, "audio.driver", &preferred) == FLUID_OK && preferred) {
+            first = preferred;
+            api.fluid_free(preferred);
+        }
+        audio = api.new_fluid_audio_driver2(settings, renderLimited, this);
+        for (const char* name : {"pulseaudio", "pipewire"}) {
+            if (audio || first == name || !hasAudioDriver(name)) continue;
+            if (api.fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
+            audio = api.new_fluid_audio_driver2(settings, renderLimited, this);
+        }
+        return audio != nullptr;
+    }
+
+    // The sound output's period: the synthesizer rendered with its effects
+    // mixed into the two channels, as FluidSynth's own drivers render it,
+    // then kept from clipping.
+    static int renderLimited(void* data, int frames, int, float*[], int channels, float* out[]) {
+        auto* fluid = static_cast<Fluid*>(data);
+        for (int c = 0; c < channels; ++c) std::fill(out[c], out[c] + frames, 0.0f);
+        const int result = fluid->api.fluid_synth_process(fluid->synth, frames, channels, out, channels, out);
+        if (channels >= 2) fluid->limiter->Process(out[0], out[1], frames, 1);
+        fluid->rendered += frames;
+        return result;
+    }
+
+    void stopAudio() {
+        if (audio) api.delete_fluid_audio_driver(audio);
+        audio = nullptr;
+    }
+
+    bool hasAudioDriver(const std::string& name) const {
+        struct Search {
+            const std::string* name;
+            bool found;
+        } search{&name, false};
+        api.fluid_settings_foreach_option(settings, "audio.driver", &search,
+                                      [](void* data, const char*, const char* option) {
+                                          auto* s = static_cast<Search*>(data);
+                                          if (option && *s->name == option) s->found = true;
+                                      });
+        return search.found;
+    }
+};
+
+// The background side: opening, then (live) keeping the sound output, which
+// stops after a silence and starts again for the next note or playback.
+struct MidiOutSynth::Worker {
+    using Clock = std::chrono::steady_clock;
+    // The live sound output: asked for (a note, a playback to come), starting
+    // until sound comes out of it, or on.
+    enum class Sound { Off, Wanted, Starting, On };
+
+    Worker(std::vector<std::string> paths, Output how) : soundfonts(std::move(paths)), output(how) {}
+
+    const std::vector<std::string> soundfonts;
+    const Output output;
+
+    mutable std::mutex mutex;
+    std::condition_variable wake;
+    bool loading = true;
+    int failure = MidiOutDriver::Ok;
+    std::string detail;
+    std::vector<uint32_t> pending;  // sent while loading, in order
+    std::function<void()> changed;
+    bool closing = false;
+    Sound sound = Sound::Off;
+    Clock::time_point lastSound{};
+    std::thread thread;
+
+    bool Unready() const { return loading || sound == Sound::Wanted || sound == Sound::Starting; }
+
+    // Locked: asks for the sound output if it is off.
+    void wantSound() {
+        if (sound != Sound::Off || loading || closing || failure != MidiOutDriver::Ok) return;
+        sound = Sound::Wanted;
+        wake.notify_all();
+    }
+
+    // Locked: tells the owner (unlocked) that Loading or Failure changed.
+    void tell(std::unique_lock<std::mutex>& lock) {
+        wake.notify_all();
+        std::function<void()> told = closing ? nullptr : changed;
+        lock.unlock();
+        if (told) told();
+        lock.lock();
+    }
+
+    // Locked: the outcome of opening, or a failure since.
+    void settle(std::unique_lock<std::mutex>& lock, int result, std::string text) {
+        loading = false;
+        failure = result;
+        detail = std::move(text);
+        if (result != MidiOutDriver::Ok) sound = Sound::Off;
+        tell(lock);
+    }
+
+    // Unlocked: waits until sound comes out of the output just started, that
+    // is until it has taken its buffer and two periods more. A sound server
+    // may need a while to wake its device; notes sent before would come out
+    // late, together. Gives up after a few seconds, and on closing.
+    void awaitSound(const Fluid& fluid) {
+        const long long target = fluid.rendered + kPeriodFrames * (kPeriods + 2);
+        const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(3);
+        while (fluid.rendered < target && Clock::now() < giveUp) {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (wake.wait_for(lock, std::chrono::milliseconds(2), [this] { return closing; })) return;
+        }
+    }
+};
+
+MidiOutSynth::MidiOutSynth() = default;
+
+MidiOutSynth::~MidiOutSynth() { Close(); }
 
 std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::vector<std::string>& soundfonts, Output output,
                                                  int* result, std::string* detail) {
+    std::unique_ptr<MidiOutSynth> synth = Start(soundfonts, output);
+    {
+        std::unique_lock<std::mutex> lock(synth->worker_->mutex);
+        synth->worker_->wake.wait(lock, [&] { return !synth->worker_->loading; });
+    }
+    *result = synth->Failure(detail);
+    if (*result != MidiOutDriver::Ok) return nullptr;
+    detail->clear();
+    return synth;
+}
+
+std::unique_ptr<MidiOutSynth> MidiOutSynth::Start(std::vector<std::string> soundfonts, Output output) {
+    std::unique_ptr<MidiOutSynth> synth(new MidiOutSynth());
+    synth->worker_ = std::make_unique<Worker>(std::move(soundfonts), output);
+    MidiOutSynth* self = synth.get();
+    synth->worker_->thread = std::thread([self] { self->run(); });
+    return synth;
+}
+
+std::unique_ptr<MidiOutSynth::Fluid> MidiOutSynth::Fluid::Build(const std::vector<std::string>& soundfonts,
+                                                                int* result, std::string* detail) {
     std::string loadError;
     const FluidApi* api = fluidApi(&loadError);
     if (!api) {
@@ -224,10 +347,9 @@ std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::vector<std::string>&
     }
     installLog(*api);
     takeLog();
-    auto fail = [&](int code, std::string text) -> std::unique_ptr<MidiOutSynth> {
+    auto fail = [&](int code, const std::string& text) -> std::unique_ptr<Fluid> {
         *result = code;
-        const std::string said = takeLog();
-        *detail = said.empty() ? text : text + " (" + said + ")";
+        *detail = withLog(text);
         return nullptr;
     };
     auto fluid = std::make_unique<Fluid>(*api);
@@ -237,22 +359,165 @@ std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::vector<std::string>&
     // renders them: its thread-safe API keeps the two apart.
     api->fluid_settings_setint(fluid->settings, "synth.threadsafe-api", 1);
     api->fluid_settings_setnum(fluid->settings, "synth.gain", kGain);
+    // Samples are read when a program change selects their instrument, not
+    // all at once: a 148 MB soundfont opens in a fraction of the time and
+    // memory, and FluidSynth's parallel loader (and its spinning threads)
+    // never starts.
+    api->fluid_settings_setint(fluid->settings, "synth.dynamic-sample-loading", 1);
+    api->fluid_settings_setint(fluid->settings, "audio.period-size", kPeriodFrames);
+    api->fluid_settings_setint(fluid->settings, "audio.periods", kPeriods);
     fluid->synth = api->new_fluid_synth(fluid->settings);
     if (!fluid->synth) return fail(MidiOutDriver::DriverFailed, "The synthesizer could not be created.");
+    double rate = 44100.0;
+    api->fluid_settings_getnum(fluid->settings, "synth.sample-rate", &rate);
+    fluid->limiter = std::make_unique<PeakLimiter>(rate);
     std::string tried;
     if (!loadSoundfont(*api, fluid->synth, soundfonts, &tried))
         return fail(MidiOutDriver::NoSoundfont,
                     "No General MIDI soundfont could be loaded. Tried: " + (tried.empty() ? "no path" : tried) + ".");
-    if (output == Output::Live && !fluid->startAudio())
-        return fail(MidiOutDriver::NoAudioOutput, "No sound output could be opened.");
-
     *result = MidiOutDriver::Ok;
     detail->clear();
-    takeLog();
-    return std::unique_ptr<MidiOutSynth>(new MidiOutSynth(std::move(fluid)));
+    return fluid;
+}
+
+void MidiOutSynth::run() {
+    Worker& w = *worker_;
+    int result = MidiOutDriver::Ok;
+    std::string detail;
+    std::unique_ptr<Fluid> fluid = Fluid::Build(w.soundfonts, &result, &detail);
+    std::unique_lock<std::mutex> lock(w.mutex);
+    const bool live = w.output == Output::Live;
+    if (fluid && live && !w.closing) {
+        lock.unlock();
+        const bool started = fluid->startAudio();
+        if (started)
+            w.awaitSound(*fluid);
+        else
+            detail = withLog("No sound output could be opened.");
+        takeLog();
+        lock.lock();
+        if (!started) result = MidiOutDriver::NoAudioOutput;
+        w.sound = started ? Worker::Sound::On : Worker::Sound::Off;
+    }
+    if (result != MidiOutDriver::Ok) {
+        fluid.reset();
+        w.pending.clear();
+        w.settle(lock, result, detail);
+        return;
+    }
+    fluid_ = std::move(fluid);
+    // What came meanwhile, in order; what comes while this runs joins the end.
+    while (!w.pending.empty()) {
+        std::vector<uint32_t> batch;
+        batch.swap(w.pending);
+        lock.unlock();
+        for (uint32_t message : batch) apply(message);
+        lock.lock();
+    }
+    w.lastSound = Worker::Clock::now();
+    w.settle(lock, MidiOutDriver::Ok, std::string());
+    if (live) keepSound(lock);
+}
+
+void MidiOutSynth::keepSound(std::unique_lock<std::mutex>& lock) {
+    using Sound = Worker::Sound;
+    Worker& w = *worker_;
+    const auto quiet =
+        std::chrono::duration_cast<Worker::Clock::duration>(std::chrono::duration<double>(kQuietSeconds));
+    while (!w.closing) {
+        if (w.sound == Sound::Wanted) {
+            w.sound = Sound::Starting;
+            w.tell(lock);
+            lock.unlock();
+            const bool started = fluid_->startAudio();
+            if (started) w.awaitSound(*fluid_);
+            const std::string why = started ? std::string() : withLog("The sound output could not be started again.");
+            lock.lock();
+            if (!started) {
+                w.settle(lock, MidiOutDriver::NoAudioOutput, why);
+                return;
+            }
+            w.sound = Sound::On;
+            w.lastSound = Worker::Clock::now();
+            w.tell(lock);
+            continue;
+        }
+        if (w.sound == Sound::Off) {
+            w.wake.wait(lock);
+            continue;
+        }
+        w.wake.wait_for(lock, std::chrono::milliseconds(250));
+        if (w.closing) break;
+        const Worker::Clock::time_point now = Worker::Clock::now();
+        if (fluid_->api.fluid_synth_get_active_voice_count(fluid_->synth) > 0) w.lastSound = now;
+        if (now - w.lastSound < quiet) continue;
+        // Off under the lock: a note sent from now on asks for it again.
+        w.sound = Sound::Off;
+        lock.unlock();
+        fluid_->stopAudio();
+        lock.lock();
+    }
+}
+
+int MidiOutSynth::Close() {
+    if (!worker_) return MidiOutDriver::Ok;
+    {
+        std::lock_guard<std::mutex> lock(worker_->mutex);
+        worker_->closing = true;
+        worker_->changed = nullptr;
+    }
+    worker_->wake.notify_all();
+    // A soundfont still loading finishes first: FluidSynth cannot be interrupted.
+    if (worker_->thread.joinable()) worker_->thread.join();
+    fluid_.reset();
+    return MidiOutDriver::Ok;
+}
+
+bool MidiOutSynth::Loading() const {
+    std::lock_guard<std::mutex> lock(worker_->mutex);
+    return worker_->Unready();
+}
+
+void MidiOutSynth::Wake() {
+    std::lock_guard<std::mutex> lock(worker_->mutex);
+    if (worker_->output == Output::Live) worker_->wantSound();
+}
+
+int MidiOutSynth::Failure(std::string* detail) const {
+    std::lock_guard<std::mutex> lock(worker_->mutex);
+    if (detail) *detail = worker_->detail;
+    return worker_->failure;
+}
+
+void MidiOutSynth::OnChange(std::function<void()> changed) {
+    std::lock_guard<std::mutex> lock(worker_->mutex);
+    if (!worker_->closing) worker_->changed = std::move(changed);
+}
+
+bool MidiOutSynth::SoundOutputRunning() const {
+    std::lock_guard<std::mutex> lock(worker_->mutex);
+    return worker_->sound == Worker::Sound::On;
 }
 
 void MidiOutSynth::Send(uint32_t message) {
+    {
+        Worker& w = *worker_;
+        std::lock_guard<std::mutex> lock(w.mutex);
+        if (w.closing || w.failure != MidiOutDriver::Ok) return;
+        if (w.loading) {
+            w.pending.push_back(message);
+            return;
+        }
+        const bool noteOn = (message & 0xF0) == 0x90 && ((message >> 16) & 0x7F) != 0;
+        if (noteOn && w.output == Output::Live) {
+            w.lastSound = Worker::Clock::now();
+            w.wantSound();
+        }
+    }
+    apply(message);
+}
+
+void MidiOutSynth::apply(uint32_t message) {
     const FluidApi& api = fluid_->api;
     fluid_synth_t* synth = fluid_->synth;
     const int channel = static_cast<int>(message & 0x0F);
@@ -276,12 +541,13 @@ void MidiOutSynth::Send(uint32_t message) {
 }
 
 void MidiOutSynth::Render(float* interleaved, int frames) {
-    if (fluid_->audio || frames <= 0) return;
+    if (Loading() || !fluid_ || fluid_->audio || frames <= 0) return;
     fluid_->api.fluid_synth_write_float(fluid_->synth, frames, interleaved, 0, 2, interleaved, 1, 2);
+    fluid_->limiter->Process(interleaved, interleaved + 1, frames, 2);
 }
 
 double MidiOutSynth::SampleRate() const {
     double rate = 44100.0;
-    fluid_->api.fluid_settings_getnum(fluid_->settings, "synth.sample-rate", &rate);
+    if (!Loading() && fluid_) fluid_->api.fluid_settings_getnum(fluid_->settings, "synth.sample-rate", &rate);
     return rate;
 }

@@ -30,9 +30,12 @@ int MidiOutSystem::DeviceName(int deviceId, std::string* name) {
 int MidiOutSystem::Open(int deviceId, std::unique_ptr<MidiOutPort>* port) {
     int result = DriverFailed;
     lastDetail_.clear();
-    if (deviceId == kMapper)
-        *port = MidiOutSynth::Open(soundfonts_, MidiOutSynth::Output::Live, &result, &lastDetail_);
-    else
+    if (deviceId == kMapper) {
+        // Loading the soundfont takes a while: the synthesizer opens in the
+        // background and says when it is ready or why it failed.
+        *port = MidiOutSynth::Start(soundfonts_, MidiOutSynth::Output::Live);
+        result = Ok;
+    } else
         *port = MidiOutSequencerPort::Open(deviceId, &result, &lastDetail_);
     lastResult_ = result;
     return result;

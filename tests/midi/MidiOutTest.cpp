@@ -122,12 +122,45 @@ TEST_F(MidiOutTest, BuiltInSynthesizerIsTheMapperAndAMissingSoundfontIsReported)
     EXPECT_EQ(list.item(0)->text(), QString::fromLatin1(MidiOutSystem::kSynthName));
     EXPECT_EQ(list.item(0)->data(Qt::UserRole).toInt(), -1);
 
-    EXPECT_FALSE(synthOut.OpenDevice(-1));
+    synthOut.OpenDevice(-1);  // it opens loading, and fails in the background
+    WaitUntilLoaded(synthOut);
     EXPECT_FALSE(synthOut.IsOpen());
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_TRUE(Errors()[0].contains(QStringLiteral("soundfont"))) << Errors()[0].toStdString();
     EXPECT_TRUE(Errors()[0].contains(QStringLiteral("/nonexistent/none.sf2"))) << Errors()[0].toStdString();
     synthOut.SendShortMsg(0x90, 60, 127);  // playback goes on, silently
+}
+
+// An output that opens loading: open meanwhile; ready, failed (reported as
+// a failed open, with what went wrong, and closed) or closed, it stops
+// loading and says so once.
+TEST_F(MidiOutTest, AnOutputThatOpensLoadingEndsReadyFailedOrClosed) {
+    enum class End { Ready, Failed, Closed };
+    for (End end : {End::Ready, End::Failed, End::Closed}) {
+        recorder.SetOpensLoading(true);
+        ASSERT_TRUE(out.OpenDevice(-1));
+        EXPECT_TRUE(out.IsLoading());
+        int ended = 0;
+        const auto connection = QObject::connect(&out, &MIDI_OUT::LoadingEnded, [&ended] { ++ended; });
+        const size_t errors = Errors().size();
+        if (end == End::Closed) {
+            out.CloseDevice();
+            recorder.FinishLoading(MidiOutDriver::NoSoundfont, "too late");  // a closed port's news is ignored
+        } else {
+            recorder.FinishLoading(end == End::Ready ? MidiOutDriver::Ok : MidiOutDriver::NoSoundfont,
+                                   end == End::Ready ? "" : "Tried: /x.sf2 (not found).");
+        }
+        WaitUntilLoaded(out);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(ended, 1);
+        EXPECT_EQ(out.IsOpen(), end == End::Ready);
+        ASSERT_EQ(Errors().size(), errors + (end == End::Failed ? 1 : 0));
+        if (end == End::Failed) {
+            EXPECT_TRUE(Errors().back().contains(QStringLiteral("no General MIDI soundfont"))) << Errors().back().toStdString();
+            EXPECT_TRUE(Errors().back().contains(QStringLiteral("Tried: /x.sf2 (not found)."))) << Errors().back().toStdString();
+        }
+        QObject::disconnect(connection);
+    }
 }
 
 TEST_F(MidiOutTest, SequencerPortsOpenOrFailWithAReason) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QString>
 #include <cstdint>
@@ -82,6 +83,12 @@ inline std::string Tokens(const std::vector<uint32_t>& values, const std::vector
     }
     marksAt(values.size());
     return out;
+}
+
+// Lets events run until `out` has finished loading (the built-in
+// synthesizer opens in the background and tells through the event loop).
+inline void WaitUntilLoaded(const MIDI_OUT& out) {
+    while (out.IsLoading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 // A panel on `out` that notes where each playback step's wait begins.

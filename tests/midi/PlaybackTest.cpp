@@ -324,6 +324,44 @@ TEST_F(PlaybackTest, ApplicationQuittingDuringPlaybackEndsIt) {
     EXPECT_FALSE(panel->IsPlaying());
 }
 
+// While the output still loads (the built-in synthesizer's soundfont),
+// playback sends nothing and waits: for the output to be ready, then it
+// plays on its schedule; for Stop; or, when the output fails, it is reported
+// and nothing is left to play on.
+TEST_F(PlaybackTest, PlaybackWaitsWhileTheOutputLoads) {
+    SetSetting("Strum", QStringLiteral("0"));
+    enum class Then { Ready, Stop, Fail };
+    const struct {
+        Then then;
+        const char* played;
+        size_t errors;
+    } cases[] = {
+        {Then::Ready, "off 40 | 45 | | | off", 0},
+        {Then::Stop, "off off", 0},
+        {Then::Fail, "| | | |", 1},  // on to nothing, as after a failed open
+    };
+    for (const auto& c : cases) {
+        recorder.SetOpensLoading(true);
+        out.OpenDevice(-1);
+        recorder.Clear();
+        panel->marks.clear();
+        const size_t errors = Errors().size();
+        std::string beforeEnd = "not run";
+        QTimer::singleShot(10, [&] {
+            beforeEnd = Played();
+            if (c.then == Then::Stop)
+                panel->cmdStop()->click();
+            else
+                recorder.FinishLoading(c.then == Then::Ready ? MidiOutDriver::Ok : MidiOutDriver::NoAudioOutput);
+        });
+        panel->PlayChord(QStringLiteral("40~45"));
+        EXPECT_EQ(beforeEnd, "");
+        EXPECT_EQ(Played(), c.played);
+        EXPECT_EQ(Errors().size(), errors + c.errors);
+        EXPECT_FALSE(panel->IsPlaying());
+    }
+}
+
 TEST_F(PlaybackTest, PausezzzWaitsItsTimeWhileEventsGoOn) {
     bool ran = false;
     QTimer::singleShot(5, [&ran] { ran = true; });

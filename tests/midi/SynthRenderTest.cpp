@@ -1,12 +1,20 @@
 // The built-in synthesizer heard offline: a chord strummed by the panel,
 // replayed into the synthesizer without an audio device, holds the pitches of
-// its notes, sounds at a proper level and is silent after all notes off; the
-// soundfont search and a missing sound output are the error paths.
+// its notes, sounds at a proper level and is silent after all notes off;
+// what is sent while the soundfont loads plays in order once it has; the
+// soundfont search and a missing sound output are the error paths; the live
+// sound output stops after a silence and starts again for the next note.
+//
+// What is measured renders with the soundfont scripts/install-deps installs,
+// whatever the machine's default is; one test plays the machine's default.
 
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QThread>
+#include <atomic>
 #include <cmath>
+#include <functional>
 #include <numeric>
 
 #include "MidiOutDriver.h"
@@ -19,6 +27,7 @@ using namespace miditest;
 namespace {
 
 constexpr double kStepSeconds = 0.25;
+const std::string kTimGM6mb = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 double NoteFrequency(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 
@@ -73,13 +82,17 @@ Replay Render(MidiOutSynth& synth, const std::vector<uint32_t>& values, const st
     return r;
 }
 
-std::unique_ptr<MidiOutSynth> OpenOffline() {
+std::unique_ptr<MidiOutSynth> OpenOffline(const std::vector<std::string>& soundfonts = {kTimGM6mb}) {
     int result = -1;
     std::string detail;
-    auto synth =
-        MidiOutSynth::Open(MidiOutSystem::DefaultSoundfonts(), MidiOutSynth::Output::Offline, &result, &detail);
+    auto synth = MidiOutSynth::Open(soundfonts, MidiOutSynth::Output::Offline, &result, &detail);
     EXPECT_EQ(result, MidiOutDriver::Ok) << detail;
     return synth;
+}
+
+// Waits, without a time limit of its own, until `done` holds.
+void WaitUntil(const std::function<bool()>& done) {
+    while (!done()) QThread::msleep(5);
 }
 
 // Sets an environment variable for the life of the object.
@@ -148,26 +161,58 @@ TEST_F(SynthRenderTest, StrummedCMajorHoldsItsPitchesAndIsSilentAfterAllNotesOff
     EXPECT_LT(Rms(r.left, quietFrom, r.left.size()), 1e-4) << "level while ringing " << Rms(r.left, from, to);
 }
 
-// Six strings at full velocity on the default instrument, strummed at once
-// (alone, and at the end of the default pattern): loud enough to be heard at
-// a normal volume, with headroom left.
+// The peak of six strings at full velocity on the default instrument
+// (steel-string guitar) in strum pattern `pattern`, in dBFS.
+double FullStrumPeakDbfs(MidiOutSynth& synth, StepPanel& panel, MidiOutRecorder& recorder, int pattern) {
+    SetSetting("Strum", QString::number(pattern));
+    recorder.Clear();
+    panel.marks.clear();
+    panel.SetSound(25);
+    panel.PlayChord(QStringLiteral("40~47~52~56~59~64"));  // E major, all six strings
+    const Replay r = Render(synth, recorder.Values(), panel.marks, 0.05, 1.0);
+    return 20.0 * std::log10(static_cast<double>(r.peak));
+}
+
+// Strummed at once (alone, and at the end of the default pattern): loud
+// enough to be heard at a normal volume, with headroom left.
 TEST_F(SynthRenderTest, AFullStrumPeaksBetweenMinus9AndMinus3DbfsWithoutClipping) {
     auto synth = OpenOffline();
     ASSERT_NE(synth, nullptr);
     StepPanel panel(recorder, out);
     panel.HScroll1()->setValue(9);
-    for (const char* pattern : {"5", "3"}) {
-        SetSetting("Strum", QString::fromLatin1(pattern));
-        recorder.Clear();
-        panel.marks.clear();
-        panel.SetSound(25);  // the default instrument, steel-string guitar
-        panel.PlayChord(QStringLiteral("40~47~52~56~59~64"));  // E major, all six strings
-        const Replay r = Render(*synth, recorder.Values(), panel.marks, 0.05, 1.0);
-        const double dbfs = 20.0 * std::log10(static_cast<double>(r.peak));
-        EXPECT_LT(r.peak, 1.0f) << "pattern " << pattern;
+    for (int pattern : {5, 3}) {
+        const double dbfs = FullStrumPeakDbfs(*synth, panel, recorder, pattern);
         EXPECT_GE(dbfs, -9.0) << "pattern " << pattern;
         EXPECT_LE(dbfs, -3.0) << "pattern " << pattern;
-        RecordProperty(std::string("peak_dbfs_pattern_") + pattern, std::to_string(dbfs));
+        RecordProperty("peak_dbfs_pattern_" + std::to_string(pattern), std::to_string(dbfs));
+    }
+}
+
+// Whatever General MIDI soundfont the machine plays by default (a larger one
+// sends more to the reverberation and sounds louder): every pattern's full
+// strum at velocity 127 is heard and never clips; nor does the chord held on
+// the loudest kinds of instrument (strings, synthesizer strings and brass,
+// leads, a pad), which a level that suits the guitar would take far past
+// full scale.
+TEST_F(SynthRenderTest, TheDefaultSoundfontsFullStrumIsAudibleAndNeverClips) {
+    auto synth = OpenOffline(MidiOutSystem::DefaultSoundfonts());
+    ASSERT_NE(synth, nullptr);
+    StepPanel panel(recorder, out);
+    panel.HScroll1()->setValue(9);
+    for (int pattern = 0; pattern <= 6; ++pattern) {
+        const double dbfs = FullStrumPeakDbfs(*synth, panel, recorder, pattern);
+        EXPECT_GE(dbfs, -20.0) << "pattern " << pattern;
+        EXPECT_LT(dbfs, 0.0) << "pattern " << pattern;
+        RecordProperty("peak_dbfs_pattern_" + std::to_string(pattern), std::to_string(dbfs));
+    }
+    for (uint32_t program : {48u, 50u, 51u, 62u, 63u, 80u, 81u, 82u, 95u}) {
+        std::vector<uint32_t> values = {0x0000B0, 0x0000C0 | (program << 8)};
+        for (uint32_t note : {40u, 47u, 52u, 56u, 59u, 64u}) values.push_back(0x7F0090 | (note << 8));
+        const size_t held = values.size();
+        for (uint32_t off : AllNotesOffValues()) values.push_back(off);
+        const Replay r = Render(*synth, values, std::vector<size_t>(6, held), 0.0, 0.2);  // held 1.5 s
+        EXPECT_LT(r.peak, 1.0f) << "program " << program;
+        EXPECT_GE(20.0 * std::log10(static_cast<double>(r.peak)), -20.0) << "program " << program;
     }
 }
 
@@ -203,12 +248,104 @@ TEST_F(SynthRenderTest, NoSoundOutputIsReportedWithWhatTheAudioLayerSaid) {
     const ScopedEnv pulse("PULSE_SERVER", "unix:/nonexistent/pulse/native");
     int result = -1;
     std::string detail;
-    auto synth = MidiOutSynth::Open(MidiOutSystem::DefaultSoundfonts(), MidiOutSynth::Output::Live, &result, &detail);
+    auto synth = MidiOutSynth::Open({kTimGM6mb}, MidiOutSynth::Output::Live, &result, &detail);
     EXPECT_EQ(synth, nullptr);
     EXPECT_EQ(result, MidiOutDriver::NoAudioOutput);
     EXPECT_NE(detail.find("No sound output could be opened"), std::string::npos) << detail;
     EXPECT_NE(detail.find("audio device"), std::string::npos) << detail;
     EXPECT_EQ(detail.find("requested audio driver"), std::string::npos) << detail;
+}
+
+// Started in the background, the synthesizer keeps what is sent while its
+// soundfont loads and plays it in order once loaded: a note, all sound off,
+// over and over while it loads, then a second note; only the second sounds.
+TEST_F(SynthRenderTest, WhatIsSentWhileTheSoundfontLoadsPlaysInOrderOnceLoaded) {
+    std::unique_ptr<MidiOutSynth> synth;
+    int sentWhileLoading = 0;
+    // The loading takes some milliseconds; a machine so busy that it is over
+    // before the first send gets another go.
+    for (int attempt = 0; attempt < 5 && sentWhileLoading == 0; ++attempt) {
+        synth = MidiOutSynth::Start({kTimGM6mb}, MidiOutSynth::Output::Offline);
+        synth->Send(0x0000B0);  // bank 0
+        synth->Send(0x0019C0);  // program 25
+        // Fewer notes than the synthesizer has voices: all start before any is rendered.
+        for (; synth->Loading() && sentWhileLoading < 50; ++sentWhileLoading) {
+            synth->Send(0x7F3C90);  // note 60
+            synth->Send(0x0078B0);  // all sound off
+        }
+    }
+    ASSERT_GT(sentWhileLoading, 0);
+    synth->Send(0x7F4090);  // note 64
+    WaitUntil([&] { return !synth->Loading(); });
+    std::string detail;
+    ASSERT_EQ(synth->Failure(&detail), MidiOutDriver::Ok) << detail;
+
+    std::vector<float> buffer(static_cast<size_t>(synth->SampleRate() * 0.5) * 2);
+    synth->Render(buffer.data(), static_cast<int>(buffer.size() / 2));
+    std::vector<float> left;
+    for (size_t i = 0; i < buffer.size(); i += 2) left.push_back(buffer[i]);
+    const double rate = synth->SampleRate();
+    const double kept = Goertzel(left, 0, left.size(), NoteFrequency(64), rate);
+    const double silenced = Goertzel(left, 0, left.size(), NoteFrequency(60), rate);
+    EXPECT_GT(kept, 100.0 * silenced) << "note 64 " << kept << ", note 60 " << silenced;
+    EXPECT_GT(Rms(left, 0, left.size()), 0.01);
+    RecordProperty("pairs_sent_while_loading", sentWhileLoading);
+}
+
+// Closed while its soundfont still loads, the synthesizer ends cleanly, and
+// the output owning it shows no message; sending after it does nothing.
+TEST_F(SynthRenderTest, ClosingWhileTheSoundfontLoadsEndsCleanly) {
+    std::atomic<int> changes{0};
+    auto synth = MidiOutSynth::Start(MidiOutSystem::DefaultSoundfonts(), MidiOutSynth::Output::Live);
+    synth->OnChange([&changes] { ++changes; });
+    synth->Send(0x7F3C90);
+    EXPECT_EQ(synth->Close(), MidiOutDriver::Ok);
+    const int afterClose = changes;
+    synth->Send(0x7F3C90);
+    synth.reset();
+    EXPECT_EQ(changes, afterClose);
+
+    MidiOutSystem system;
+    MIDI_OUT systemOut(system);
+    EXPECT_TRUE(systemOut.OpenDevice(-1));
+    systemOut.SetInstrument(0, 0, 25);
+    systemOut.CloseDevice();
+    EXPECT_FALSE(systemOut.IsLoading());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Errors().empty());
+}
+
+// Live, on a sound output that takes whatever it is given (ALSA's null
+// device): started, the output runs; after a silence it stops; a playback
+// about to begin, or a note, starts it again.
+TEST_F(SynthRenderTest, TheSoundOutputStopsAfterASilenceAndStartsAgainForPlayback) {
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("asound.conf"));
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("pcm.!default { type null }\n");
+    file.close();
+    const ScopedEnv alsa("ALSA_CONFIG_PATH", config.toLocal8Bit().constData());
+    const ScopedEnv pulse("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+
+    auto synth = MidiOutSynth::Start({kTimGM6mb}, MidiOutSynth::Output::Live);
+    WaitUntil([&] { return !synth->Loading(); });
+    std::string detail;
+    ASSERT_EQ(synth->Failure(&detail), MidiOutDriver::Ok) << detail;
+    EXPECT_TRUE(synth->SoundOutputRunning());
+    WaitUntil([&] { return !synth->SoundOutputRunning(); });
+    synth->Send(0x0078B0);  // a controller alone does not start it
+    QThread::msleep(50);
+    EXPECT_FALSE(synth->SoundOutputRunning());
+    // A playback about to begin wakes it, loading until sound comes out.
+    synth->Wake();
+    EXPECT_TRUE(synth->Loading() || synth->SoundOutputRunning());
+    WaitUntil([&] { return !synth->Loading(); });
+    EXPECT_TRUE(synth->SoundOutputRunning());
+    WaitUntil([&] { return !synth->SoundOutputRunning(); });
+    synth->Send(0x7F3C90);  // so does a note
+    WaitUntil([&] { return synth->SoundOutputRunning(); });
+    EXPECT_EQ(synth->Failure(&detail), MidiOutDriver::Ok) << detail;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "MidiOutRecorder.h"
 
 struct MidiOutRecorder::Log {
+    Port* openPort = nullptr;
     std::vector<Message> messages;
     std::function<void(const Message&)> listener;
     int openCount = 0;
@@ -12,10 +13,12 @@ struct MidiOutRecorder::Log {
 // Shares the log, so that a port closed after its recorder is gone stays harmless.
 class MidiOutRecorder::Port : public MidiOutPort {
 public:
-    Port(std::shared_ptr<Log> log, int device) : log_(std::move(log)), device_(device) {
+    Port(std::shared_ptr<Log> log, int device, bool loading)
+        : log_(std::move(log)), device_(device), loading_(loading) {
         ++log_->openCount;
         log_->open = true;
         log_->openDevice = device_;
+        log_->openPort = this;
     }
     ~Port() override { Close(); }
 
@@ -33,13 +36,32 @@ public:
         closed_ = true;
         ++log_->closeCount;
         log_->open = false;
+        if (log_->openPort == this) log_->openPort = nullptr;
         return Ok;
+    }
+
+    bool Loading() const override { return loading_; }
+    int Failure(std::string* detail) const override {
+        if (detail) *detail = detail_;
+        return failure_;
+    }
+    void OnChange(std::function<void()> changed) override { changed_ = std::move(changed); }
+
+    void Finish(int result, const std::string& detail) {
+        loading_ = false;
+        failure_ = result;
+        detail_ = detail;
+        if (changed_) changed_();
     }
 
 private:
     std::shared_ptr<Log> log_;
     int device_;
     bool closed_ = false;
+    bool loading_;
+    int failure_ = Ok;
+    std::string detail_;
+    std::function<void()> changed_;
 };
 
 MidiOutRecorder::MidiOutRecorder() : log_(std::make_shared<Log>()) {}
@@ -52,6 +74,12 @@ void MidiOutRecorder::SetDevices(bool withMapper, std::vector<std::string> names
 }
 
 void MidiOutRecorder::SetOpenResult(int deviceId, int result) { openResults_[deviceId] = result; }
+
+void MidiOutRecorder::SetOpensLoading(bool loading) { opensLoading_ = loading; }
+
+void MidiOutRecorder::FinishLoading(int result, const std::string& detail) {
+    if (log_->openPort) log_->openPort->Finish(result, detail);
+}
 
 int MidiOutRecorder::DeviceCount() { return static_cast<int>(names_.size()); }
 
@@ -71,7 +99,7 @@ int MidiOutRecorder::Open(int deviceId, std::unique_ptr<MidiOutPort>* port) {
     if (!exists) return BadDevice;
     const auto it = openResults_.find(deviceId);
     if (it != openResults_.end() && it->second != Ok) return it->second;
-    *port = std::make_unique<Port>(log_, deviceId);
+    *port = std::make_unique<Port>(log_, deviceId, opensLoading_);
     return Ok;
 }
 

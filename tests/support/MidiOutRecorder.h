@@ -1,7 +1,8 @@
 #pragma once
 // A MIDI output that keeps every short message with the time it was sent (on
 // the monotonic clock), for tests and benchmarks. Its devices are whatever the
-// test sets up; any of them can be made to fail on open.
+// test sets up; any of them can be made to fail on open, or to open loading
+// (as the built-in synthesizer does) until the test ends the loading.
 
 #include <chrono>
 #include <functional>
@@ -28,6 +29,11 @@ public:
     void SetDevices(bool withMapper, std::vector<std::string> names);
     // Opening deviceId gives `result` (0 again lets it open).
     void SetOpenResult(int deviceId, int result);
+    // Ports opened from now on are loading until FinishLoading.
+    void SetOpensLoading(bool loading);
+    // The open port stops loading: ready (0) or failed with `result`; its
+    // owner hears of it as from the port's own thread.
+    void FinishLoading(int result = Ok, const std::string& detail = std::string());
 
     int DeviceCount() override;
     int DeviceName(int deviceId, std::string* name) override;
@@ -49,6 +55,7 @@ private:
     class Port;
     std::shared_ptr<Log> log_;
     bool withMapper_ = true;
+    bool opensLoading_ = false;
     std::vector<std::string> names_;
     std::map<int, int> openResults_;
 };
