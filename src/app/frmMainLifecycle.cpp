@@ -68,8 +68,7 @@ void frmMain::Form_Load() {
         // names another chart would have the panel hold that one.
         const QString name = QFileInfo(file).fileName().chopped(4);  // without ".cht"
         SetCurrentChart(file, name);
-        if (AppSettings::GetSetting(AppSettings::Section(), QStringLiteral("ChartName")) != name)
-            AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("ChartName"), name);
+        AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("ChartName"), name);
     });
     CarryOn([&] { ChartControl_->SetLstItems(TabWindowForm_->lstChartItems()); });
     CarryOn([&] {

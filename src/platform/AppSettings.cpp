@@ -63,10 +63,19 @@ QString AppSettings::GetSetting(const QString& section, const QString& key,
 void AppSettings::SaveSetting(const QString& section, const QString& key, const QString& value) {
     const QString name = section + QLatin1Char('/') + key;
     QSettings s = store();
-    s.setValue(name, value);
-    s.sync();
-    const bool saved = s.status() == QSettings::NoError;
+    // Every write is a locked rewrite of the whole file: a value the store
+    // already holds as this text is not written again. Anything else there
+    // (a list left by a hand edit) is replaced.
+    const QVariant stored = s.value(name);
+    const bool unchanged = stored.typeId() == QMetaType::QString && stored.toString() == value;
+    if (!unchanged) {
+        s.setValue(name, value);
+        s.sync();
+    }
+    const bool saved = unchanged || s.status() == QSettings::NoError;
     {
+        // The store's value holds again once it is the one set, even when
+        // an earlier write of another value failed.
         const std::lock_guard<std::mutex> lock(unsavedMutex);
         if (saved)
             unsaved.remove(name);

@@ -11,7 +11,8 @@ public:
 
     static QString GetSetting(const QString& section, const QString& key,
                               const QString& defaultValue = QString());
-    // Written at once. A write that fails (a read-only or full settings folder)
+    // Written at once, and only when it changes the text the store holds:
+    // setting a value again leaves the file untouched. A write that fails (a read-only or full settings folder)
     // is reported through the prompter, once a run, naming the settings file;
     // the value then holds for reads until the program ends.
     static void SaveSetting(const QString& section, const QString& key, const QString& value);
