@@ -251,6 +251,9 @@ private:
     void SetCurrentChart(const QString& ChartFile, const QString& ChartName);
     // No current chart any more ("Chart: *****"), in the settings too.
     void ForgetCurrentChart();
+    // The settings "ChartFile" and "ChartName" follow the current chart; only
+    // the main window writes them.
+    void SaveCurrentChart();
     void ctlButtons_Click(int16_t Index);
     void AddToCurrentChart();
 

@@ -8,6 +8,8 @@
 #include "AppSettings.h"
 #include "CarryOn.h"
 #include "ChartFile.h"
+#include "NeckCodes.h"
+#include "PlainText.h"
 #include "Prompter.h"
 // clsChart.h needs the chart window complete for its ChartForm().
 #include "frmChart.h"
@@ -22,13 +24,9 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("Settings");
-
 void say(const QString& text, Prompter::Icon icon) {
     Prompter::Current().Message(text, AppSettings::AppTitle(), icon);
 }
-
-QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
 // Two names of one existing file, however they are spelled.
 bool sameFile(const QString& a, const QString& b) {
@@ -52,8 +50,12 @@ void frmMain::ForgetCurrentChart() {
     chartName_.clear();
     lblChart_->setText(QStringLiteral("Chart: *****"));
     mnuHiddenViewCC_->setEnabled(false);
-    AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), QString());
-    AppSettings::SaveSetting(kSection, QStringLiteral("ChartFile"), QString());
+    SaveCurrentChart();
+}
+
+void frmMain::SaveCurrentChart() {
+    AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("ChartName"), chartName_);
+    AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("ChartFile"), chartTag_);
 }
 
 // ---- the chart panel ----
@@ -72,10 +74,7 @@ void frmMain::ChartControl_OnChartClick(const QString& ChartFile, const QString&
         Display_->SetDisplay2(QString::number(ChartControl_->ChartCount()));
         Display_->SetDisplay3(QString::number(ChartControl_->ItemCount()));
     });
-    CarryOn([&] {
-        AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), ChartName);
-        AppSettings::SaveSetting(kSection, QStringLiteral("ChartFile"), chartTag_);
-    });
+    CarryOn([&] { SaveCurrentChart(); });
     CarryOn([&] {
         if (objReckoner_->Mode() == Modes::kChartManager) {
             MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
@@ -145,10 +144,10 @@ void frmMain::objChart_OnChartNotFound(const QString& ChartFile) {
     if (ChartFile == chartTag_) {
         // The current chart has gone: forget it, so that Add cannot write it anew.
         ForgetCurrentChart();
-    } else if (!chartTag_.isEmpty()) {
-        // Another chart has gone: the settings keep naming the current one.
-        AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), chartName_);
-        AppSettings::SaveSetting(kSection, QStringLiteral("ChartFile"), chartTag_);
+    } else {
+        // Another chart has gone: the settings go on naming the current
+        // chart, and forget a remembered one that start-up did not take up.
+        SaveCurrentChart();
     }
 }
 
@@ -207,7 +206,7 @@ void frmMain::AddToCurrentChart() {
         code = Neck_->ScaleCode();
     } else {
         const QString chord = Neck_->ChordCode().trimmed();
-        if (chord.isEmpty() || chord.toLower() == QLatin1String("not available")) {
+        if (chord.isEmpty() || chord.compare(NeckCodes::kNotAvailable, Qt::CaseInsensitive) == 0) {
             say(QStringLiteral("No chord available to add!"), Prompter::Icon::Exclamation);
             return;
         }
@@ -219,19 +218,20 @@ void frmMain::AddToCurrentChart() {
     if (!QFileInfo::exists(chartTag_)) {
         say(QStringLiteral("The chart %1 can no longer be found; nothing was added to it.\r\n\r\n"
                            "Select or create a chart under \"Options -> Manage Charts\".")
-                .arg(quoted(chartName_)),
+                .arg(PlainText::Quoted(chartName_)),
             Prompter::Icon::Exclamation);
         ForgetCurrentChart();
         return;
     }
     QString error;
     if (!ChartFile::Append(chartTag_, text, code, &error)) {
-        say(QStringLiteral("%1 could not be added to the chart %2.\r\n\r\n%3").arg(text, quoted(chartName_), error),
+        say(QStringLiteral("%1 could not be added to the chart %2.\r\n\r\n%3")
+                .arg(text, PlainText::Quoted(chartName_), error),
             Prompter::Icon::Exclamation);
         return;
     }
     // The panel's lists follow the file only when they hold that chart.
     if (sameFile(ChartControl_->ChartFile(), chartTag_)) ChartControl_->AddToChart(text, code);
-    say(text + QStringLiteral(" added to ") + quoted(chartName_) + QStringLiteral(" chart."),
+    say(text + QStringLiteral(" added to ") + PlainText::Quoted(chartName_) + QStringLiteral(" chart."),
         Prompter::Icon::Information);
 }

@@ -26,10 +26,6 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("Settings");
-
-QString setting(const char* key) { return AppSettings::GetSetting(kSection, QLatin1String(key), QString()); }
-
 // A remembered chart counts only when it is a chart file of the chart folder.
 bool isChartOfFolder(const QString& path) {
     if (path.isEmpty()) return false;
@@ -66,13 +62,13 @@ void frmMain::Form_Load() {
     // ("Chart: *****") and has none to view.
     CarryOn([&] {
         mnuHiddenViewCC_->setEnabled(false);
-        const QString file = setting("ChartFile");
+        const QString file = AppSettings::GetSetting(AppSettings::Section(), QStringLiteral("ChartFile"));
         if (!isChartOfFolder(file)) return;
         // The name shown is the file's: a hand-edited "ChartName" that
         // names another chart would have the panel hold that one.
         const QString name = QFileInfo(file).fileName().chopped(4);  // without ".cht"
         SetCurrentChart(file, name);
-        if (setting("ChartName") != name) AppSettings::SaveSetting(kSection, QStringLiteral("ChartName"), name);
+        AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("ChartName"), name);
     });
     CarryOn([&] { ChartControl_->SetLstItems(TabWindowForm_->lstChartItems()); });
     CarryOn([&] {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "CarryOn.h"
+#include "NeckCodes.h"
 #include "clsReckoner.h"
 #include "ctlDis.h"
 #include "ctlMIDI.h"
@@ -84,7 +85,7 @@ void frmMain::objReckoner_OnVariation(int16_t VariationCount, int16_t Variation)
 }
 
 void frmMain::objReckoner_NoChord(const std::string& Text) {
-    Neck_->PrintNoChord(QStringLiteral("Not Available"), text(Text));
+    Neck_->PrintNoChord(NeckCodes::kNotAvailable, text(Text));
     MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
 }
 

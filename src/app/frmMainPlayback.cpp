@@ -119,7 +119,7 @@ void frmMain::MIDI_OnNeckFocus() {
 void frmMain::MIDI_OnTune(const QString& Caption, int16_t Tune) {
     lblTune_->setText(Caption);
     HScroll1_->setValue(Tune);
-    AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("Tune"), QString::number(Tune));
+    AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("Tune"), QString::number(Tune));
 }
 
 void frmMain::HScroll1_Change(int value) { MIDI_->SetTune(static_cast<int16_t>(value)); }

@@ -25,7 +25,6 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("Settings");
 const QString kTabWinDock = QStringLiteral("TabWinDock");
 // A window's place and size with its frame, as the window system reports
 // them now (a window shown again gets its frame only as it appears).
@@ -68,7 +67,7 @@ void frmMain::CreateChrome() {
 
 int frmMain::StoredDockPlace() {
     // Compared as text: only "0" to "5" name a place.
-    const QString stored = AppSettings::GetSetting(kSection, kTabWinDock, QStringLiteral("0"));
+    const QString stored = AppSettings::GetSetting(AppSettings::Section(), kTabWinDock, QStringLiteral("0"));
     if (stored.size() == 1 && stored[0] >= QLatin1Char('0') && stored[0] <= QLatin1Char('5'))
         return stored[0].digitValue();
     return DockPlaces::kUpperRight;
@@ -106,7 +105,7 @@ void frmMain::DockTabWindow() {
 void frmMain::DockItem_Click(int place) {
     // Choosing an item toggles its check; the check follows where the window is.
     ShowDockCheck(dockChecked_);
-    AppSettings::SaveSetting(kSection, kTabWinDock, QString::number(place));
+    AppSettings::SaveSetting(AppSettings::Section(), kTabWinDock, QString::number(place));
     DockTabWindow();
 }
 

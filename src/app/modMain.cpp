@@ -21,7 +21,6 @@
 namespace modMain {
 namespace {
 
-const QString kSection = QStringLiteral("Settings");
 const QString kFirst = QStringLiteral("First");
 
 // A plain pointer, released by Shutdown: when the toolkit ends the process
@@ -54,15 +53,16 @@ frmMain* gMain() { return mainWindow(); }
 
 int16_t GetRunCount() {
     bool isNumber = false;
-    const long long count = AppSettings::GetSetting(kSection, kFirst, QStringLiteral("0")).trimmed().toLongLong(&isNumber);
+    const long long count =
+        AppSettings::GetSetting(AppSettings::Section(), kFirst, QStringLiteral("0")).trimmed().toLongLong(&isNumber);
     if (!isNumber) {
         // A damaged counter: a first run only if the charts were never written.
         const bool first = !QDir(ChartFile::ChartFolder()).exists();
-        AppSettings::SaveSetting(kSection, kFirst, first ? QStringLiteral("1") : QStringLiteral("2"));
+        AppSettings::SaveSetting(AppSettings::Section(), kFirst, first ? QStringLiteral("1") : QStringLiteral("2"));
         return first ? 1 : 2;
     }
     if (count >= 2) return toInt16(count);
-    AppSettings::SaveSetting(kSection, kFirst, QString::number(count + 1));
+    AppSettings::SaveSetting(AppSettings::Section(), kFirst, QString::number(count + 1));
     return toInt16(count + 1);
 }
 

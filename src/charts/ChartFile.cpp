@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "AppPaths.h"
+#include "PlainText.h"
 #include "modFunctions.h"
 
 namespace ChartFile {
@@ -39,21 +40,6 @@ void stripDesc(QString& text) {
         if (c == QLatin1Char(':') && out.endsWith(kDesc)) out.chop(kDesc.size());
     }
     text = out;
-}
-
-// Lines ended by CR LF, LF or a lone CR: none of them is left inside a line.
-QStringList splitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
-        lines << text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines << text.mid(start);
-    return lines;
 }
 
 // The owner's write bit marks a chart the user wants left alone, even for root.
@@ -100,15 +86,7 @@ QString RootOf(const QString& displayText) {
     return QString::fromLatin1(modFunctions::GetRootName(name.toStdString()));
 }
 
-std::optional<bool> ParseMapFlag(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
-    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
-    bool isNumber = false;
-    const qlonglong n = t.toLongLong(&isNumber);
-    if (isNumber) return n != 0;
-    return std::nullopt;
-}
+std::optional<bool> ParseMapFlag(const QString& text) { return PlainText::ParseBool(text); }
 
 QString ChartFolder() { return AppPaths::GetAppPath() + QStringLiteral("Charts/"); }
 
@@ -163,7 +141,7 @@ ChartItem ParseItemLine(const QString& line) {
 
 ChartContent Parse(const QByteArray& bytes) {
     ChartContent content;
-    const QStringList lines = splitLines(QString::fromLatin1(bytes));
+    const QStringList lines = PlainText::SplitLines(QString::fromLatin1(bytes));
     for (const QString& line : lines) {
         if (isBlank(line)) continue;
         if (line.startsWith(kDesc)) {

@@ -36,8 +36,9 @@ Kind KindOf(const QString& text);
 // scale's display text: "Chord: Bb7 (1)" gives "Bb".
 QString RootOf(const QString& displayText);
 
-// A map flag as the toolkit converts text to a Boolean: "True"/"False" in any
-// letter case, or a whole number (0 = False, any other = True). Nothing else.
+// A map flag, read as every stored Boolean is (PlainText::ParseBool):
+// "True"/"False" in any letter case, or a whole number (0 = False, any other
+// = True). Nothing else.
 std::optional<bool> ParseMapFlag(const QString& text);
 
 // The chart folder: the program's data folder & "Charts/".

@@ -155,11 +155,7 @@ void clsChart::fail(const RunError& error, const QString& chartFile) {
     if (notFound) text += QStringLiteral("\r\n\r\nThe chart file could not be found.");
     Prompter::Current().Message(text, AppSettings::AppTitle(), Prompter::Icon::Critical);
     QPointer<clsChart> self(this);
-    if (notFound) {
-        AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("ChartFile"), QString());
-        AppSettings::SaveSetting(QStringLiteral("Settings"), QStringLiteral("ChartName"), QString());
-        emit OnChartNotFound(chartFile);
-    }
+    if (notFound) emit OnChartNotFound(chartFile);
     if (self) deleteLater();  // unless the owner has already deleted it
 }
 

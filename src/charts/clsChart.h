@@ -50,8 +50,8 @@ public:
 signals:
     // The chart window has closed and is gone; the viewer goes next.
     void OnUnload();
-    // The chart file was not found: the settings "ChartFile" and "ChartName"
-    // have been cleared, and the owner forgets its current chart too.
+    // The chart file was not found (and the user told so). The viewer keeps
+    // no settings: its owner forgets the chart when it is its current one.
     void OnChartNotFound(const QString& ChartFile);
 
 private:

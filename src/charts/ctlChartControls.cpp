@@ -9,6 +9,7 @@
 
 #include "AppFonts.h"
 #include "AppSettings.h"
+#include "PlainText.h"
 #include "Prompter.h"
 #include "Twips.h"
 
@@ -66,8 +67,6 @@ std::optional<QString> afterFirstColon(const QString& text) {
     const qsizetype second = text.indexOf(QLatin1Char(':'), first + 1);
     return second < 0 ? text.mid(first + 1) : text.mid(first + 1, second - first - 1);
 }
-
-QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
 }  // namespace
 
@@ -273,17 +272,18 @@ void ctlChartControls::cmdAdd_Click() {
             Prompter::Current().Message(
                 QStringLiteral("A chart cannot be named %1.\r\n\r\nA chart name cannot begin with a period or "
                                "hold any of these characters: / \\ : * ? \" < > | or a control character.")
-                    .arg(quoted(name)),
+                    .arg(PlainText::Quoted(name)),
                 AppSettings::AppTitle(), Prompter::Icon::Exclamation);
             return;
         case ChartFile::NameProblem::Exists:
-            Prompter::Current().Message(QStringLiteral("The chart ") + quoted(name) + QStringLiteral(" already exists!"),
-                                        AppSettings::AppTitle(), Prompter::Icon::Exclamation);
+            Prompter::Current().Message(
+                QStringLiteral("The chart ") + PlainText::Quoted(name) + QStringLiteral(" already exists!"),
+                AppSettings::AppTitle(), Prompter::Icon::Exclamation);
             break;
         case ChartFile::NameProblem::None: {
             QString error;
             if (!ChartFile::CreateEmpty(ChartFile::PathOf(chartPath_, name), &error)) {
-                failed(QStringLiteral("The chart %1 could not be created.").arg(quoted(name)), error);
+                failed(QStringLiteral("The chart %1 could not be created.").arg(PlainText::Quoted(name)), error);
                 break;
             }
             // In its place by name, as the list reads at the next start.
@@ -312,12 +312,12 @@ void ctlChartControls::cmdDelete_Click() {
     lstCharts_->setFocus();
     const QString name = lstCharts_->item(row)->text();
     const Prompter::Answer answer = Prompter::Current().Message(
-        QStringLiteral("Are you sure you wish to delete ") + quoted(name) + QStringLiteral(" chart?"),
+        QStringLiteral("Are you sure you wish to delete ") + PlainText::Quoted(name) + QStringLiteral(" chart?"),
         AppSettings::AppTitle(), Prompter::Icon::Exclamation, Prompter::Buttons::YesNo, true);
     if (answer != Prompter::Answer::Yes) return;
     QString error;
     if (!ChartFile::Remove(ChartFile::PathOf(chartPath_, name), &error)) {
-        failed(QStringLiteral("The chart %1 could not be deleted.").arg(quoted(name)), error);
+        failed(QStringLiteral("The chart %1 could not be deleted.").arg(PlainText::Quoted(name)), error);
         return;
     }
     {
@@ -337,7 +337,7 @@ void ctlChartControls::cmdDeleteItem_Click() {
     const int i = selectedRow(m_lstItem_);
     if (i < 0) return;
     const Prompter::Answer answer = Prompter::Current().Message(
-        QStringLiteral("Are you sure you wish to delete ") + quoted(m_lstItem_->item(i)->text()) +
+        QStringLiteral("Are you sure you wish to delete ") + PlainText::Quoted(m_lstItem_->item(i)->text()) +
             QStringLiteral(" from this chart?"),
         AppSettings::AppTitle(), Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
     if (answer != Prompter::Answer::Yes) return;
@@ -451,7 +451,7 @@ bool ctlChartControls::SaveChart(const ChartContent& Content) {
         error = QStringLiteral("The chart could not be read when it was chosen, so it is left as it is.");
     else if (ChartFile::Write(chartFile_, Content, &error))
         return true;
-    failed(QStringLiteral("The chart %1 could not be saved; it is left as it was.").arg(quoted(chartName_)),
+    failed(QStringLiteral("The chart %1 could not be saved; it is left as it was.").arg(PlainText::Quoted(chartName_)),
            error);
     return false;
 }
@@ -470,7 +470,7 @@ void ctlChartControls::LoadChart() {
     const ChartFile::ReadStatus status = ChartFile::Read(chartFile_, &content, &error);
     chartReadable_ = status != ChartFile::ReadStatus::Unreadable;
     if (status == ChartFile::ReadStatus::Unreadable)
-        failed(QStringLiteral("The chart %1 could not be read.").arg(quoted(chartName_)), error);
+        failed(QStringLiteral("The chart %1 could not be read.").arg(PlainText::Quoted(chartName_)), error);
     if (m_lstItem_ && status == ChartFile::ReadStatus::Ok) {
         QStringList texts;
         QStringList codes;

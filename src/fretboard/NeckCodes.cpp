@@ -20,7 +20,7 @@ bool ToInt16(const QString& text, int16_t* value) {
 
 QString ChordTab(const QString& chordCode) {
     if (chordCode.isEmpty()) return QString();
-    if (chordCode == QLatin1String("Not Available"))
+    if (chordCode == kNotAvailable)
         return kCrLf + kCrLf + kCrLf + QString(12, QLatin1Char(' ')) + chordCode;
     static const std::array<const char*, 6> labels = {"6(E) ----------", "5(A) ----------",
                                                       "4(D) ----------", "3(G) ----------",

@@ -7,6 +7,7 @@
 #include "AppSettings.h"
 #include "KeyNames.h"
 #include "NeckCodes.h"
+#include "PlainText.h"
 #include "SystemColors.h"
 #include "Twips.h"
 #include "modFunctions.h"
@@ -31,8 +32,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kInlay(200, 200, 200);
-
-const QString kNotAvailable = QStringLiteral("Not Available");
 
 bool onString(int16_t stringNo) { return stringNo >= 1 && stringNo <= 6; }
 size_t stringIndex(int16_t stringNo) { return static_cast<size_t>(stringNo - 1); }
@@ -153,7 +152,7 @@ void ctlNeck::PrintNoChord(const QString& Line1, QString& Line2) {
     canvas_.SetForeColor(kBlack);
     midiCode_.clear();
     isMap_ = false;
-    chordCode_ = kNotAvailable;
+    chordCode_ = NeckCodes::kNotAvailable;
     update();
     emit NoChord();
     emit OnClear();
@@ -161,7 +160,7 @@ void ctlNeck::PrintNoChord(const QString& Line1, QString& Line2) {
 
 void ctlNeck::MapNotes(const QString& NoteList, bool Flag, bool SetRoot) {
     if (NoteList.isEmpty()) return;
-    mapCode_ = NoteList + QLatin1Char('~') + AppSettings::BoolText(Flag);
+    mapCode_ = NoteList + QLatin1Char('~') + PlainText::BoolText(Flag);
     isMap_ = true;
     drawGrid();
     const bool keptStars = mapStars_;

@@ -26,7 +26,6 @@ namespace {
 constexpr int kWidthTwips = 1850;
 constexpr int kHeightTwips = 390;
 constexpr int kNoNote = -1000;  // a note-list element that is not a number
-const QString kSection = QStringLiteral("Settings");
 
 enum class Glyph { Devices, Sound, Strum, Stop, Play };
 
@@ -182,7 +181,7 @@ void ctlMIDI::SetSound(int16_t sound) {
     sound_ = sound;
     allNotesOff();
     if (output_) output_->SetInstrument(0, 0, sound);
-    AppSettings::SaveSetting(kSection, QStringLiteral("LastSound"), QString::number(sound));
+    AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("LastSound"), QString::number(sound));
 }
 
 void ctlMIDI::PlayButtons(int16_t State) {
@@ -268,7 +267,7 @@ void ctlMIDI::HScroll1_Change(int value) {
     lblSpeed_->setText(QString::number(value));
     const float delay = TempoDelay(value);
     if (delay > 0.0f) delay_ = delay;
-    AppSettings::SaveSetting(kSection, QStringLiteral("Tempo"), QString::number(value));
+    AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("Tempo"), QString::number(value));
     // A wait in progress ends at its start plus the new step.
     if (waitLoop_ && waitIsStep_) armWait();
 }
@@ -287,17 +286,17 @@ void ctlMIDI::MaintForm_SaveDevice(int16_t DeviceID, int16_t ListIndex) {
         // The new device plays the instrument the panel shows.
         if (output_) output_->SetInstrument(0, 0, sound_);
     }
-    AppSettings::SaveSetting(kSection, QStringLiteral("Dev"), QString::number(ListIndex));
+    AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("Dev"), QString::number(ListIndex));
 }
 
 void ctlMIDI::MaintForm_SaveSound(int16_t ListIndex) {
     if (ListIndex < 0 || ListIndex > 127) return;
     sound_ = ListIndex;
-    AppSettings::SaveSetting(kSection, QStringLiteral("LastSound"), QString::number(ListIndex));
+    AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("LastSound"), QString::number(ListIndex));
 }
 
 void ctlMIDI::MaintForm_SaveStrum(int16_t ListIndex) {
-    AppSettings::SaveSetting(kSection, QStringLiteral("Strum"), QString::number(ListIndex));
+    AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("Strum"), QString::number(ListIndex));
 }
 
 // ---- playback ----

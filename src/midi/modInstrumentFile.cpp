@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "AppPaths.h"
+#include "PlainText.h"
 
 namespace modInstrumentFile {
 
@@ -49,21 +50,8 @@ QStringList ReadInstrumentNames(const QString& fileName) {
     if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) return names;
     // A single-byte code page; lines end in CR LF, or CR or LF alone when
     // the file was edited elsewhere.
-    const QString text = QString::fromLatin1(file.readAll());
-    int line = 0;
-    qsizetype start = 0;
-    while (start < text.size() && line < kPrograms) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n')) ++end;
-        names[line++] = text.mid(start, end - start);
-        if (end < text.size() && text[end] == QLatin1Char('\r')) {
-            ++end;
-            if (end < text.size() && text[end] == QLatin1Char('\n')) ++end;
-        } else if (end < text.size()) {
-            ++end;
-        }
-        start = end;
-    }
+    const QStringList lines = PlainText::SplitLines(QString::fromLatin1(file.readAll()));
+    for (qsizetype line = 0; line < lines.size() && line < kPrograms; ++line) names[line] = lines[line];
     return names;
 }
 

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <mutex>
 
+#include "PlainText.h"
 #include "Prompter.h"
 
 namespace {
@@ -40,6 +41,11 @@ const QString& AppSettings::AppTitle() {
     return title;
 }
 
+const QString& AppSettings::Section() {
+    static const QString section = QStringLiteral("Settings");
+    return section;
+}
+
 QString AppSettings::GetSetting(const QString& section, const QString& key,
                                 const QString& defaultValue) {
     const QString name = section + QLatin1Char('/') + key;
@@ -57,10 +63,19 @@ QString AppSettings::GetSetting(const QString& section, const QString& key,
 void AppSettings::SaveSetting(const QString& section, const QString& key, const QString& value) {
     const QString name = section + QLatin1Char('/') + key;
     QSettings s = store();
-    s.setValue(name, value);
-    s.sync();
-    const bool saved = s.status() == QSettings::NoError;
+    // Every write is a locked rewrite of the whole file: a value the store
+    // already holds as this text is not written again. Anything else there
+    // (a list left by a hand edit) is replaced.
+    const QVariant stored = s.value(name);
+    const bool unchanged = stored.typeId() == QMetaType::QString && stored.toString() == value;
+    if (!unchanged) {
+        s.setValue(name, value);
+        s.sync();
+    }
+    const bool saved = unchanged || s.status() == QSettings::NoError;
     {
+        // The store's value holds again once it is the one set, even when
+        // an earlier write of another value failed.
         const std::lock_guard<std::mutex> lock(unsavedMutex);
         if (saved)
             unsaved.remove(name);
@@ -70,31 +85,16 @@ void AppSettings::SaveSetting(const QString& section, const QString& key, const 
     if (!saved) reportLostWrite(s.fileName());
 }
 
-bool AppSettings::ParseBool(const QString& text, bool* ok) {
-    const QString t = text.trimmed();
-    *ok = true;
-    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
-    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
-    bool isNumber = false;
-    const long long n = t.toLongLong(&isNumber);
-    if (isNumber) return n != 0;
-    *ok = false;
-    return false;
-}
-
 bool AppSettings::GetBool(const QString& key, bool defaultValue) {
-    const QString text = GetSetting(QStringLiteral("Settings"), key, BoolText(defaultValue));
-    bool ok = false;
-    const bool value = ParseBool(text, &ok);
-    return ok ? value : defaultValue;
+    return PlainText::ParseBool(GetSetting(Section(), key, PlainText::BoolText(defaultValue))).value_or(defaultValue);
 }
 
 void AppSettings::SaveBool(const QString& key, bool value) {
-    SaveSetting(QStringLiteral("Settings"), key, BoolText(value));
+    SaveSetting(Section(), key, PlainText::BoolText(value));
 }
 
 int AppSettings::GetInt(const QString& key, int defaultValue, int minValue, int maxValue) {
-    const QString text = GetSetting(QStringLiteral("Settings"), key, QString::number(defaultValue));
+    const QString text = GetSetting(Section(), key, QString::number(defaultValue));
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < minValue || value > maxValue) return defaultValue;

@@ -7,20 +7,19 @@
 class AppSettings {
 public:
     static const QString& AppTitle();  // "Quillfret Pro"
+    static const QString& Section();   // "Settings": every setting of the program lives there
 
     static QString GetSetting(const QString& section, const QString& key,
                               const QString& defaultValue = QString());
-    // Written at once. A write that fails (a read-only or full settings folder)
+    // Written at once, and only when it changes the text the store holds:
+    // setting a value again leaves the file untouched. A write that fails (a read-only or full settings folder)
     // is reported through the prompter, once a run, naming the settings file;
     // the value then holds for reads until the program ends.
     static void SaveSetting(const QString& section, const QString& key, const QString& value);
 
-    // Typed reads of section "Settings": anything unreadable gives the default.
+    // Typed reads of Section(): anything unreadable gives the default.
+    // Booleans are stored as PlainText::BoolText.
     static bool GetBool(const QString& key, bool defaultValue);
     static void SaveBool(const QString& key, bool value);
     static int GetInt(const QString& key, int defaultValue, int minValue, int maxValue);
-
-    static QString BoolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
-    // "True"/"False" in any letter case, or a whole number (non-zero is true).
-    static bool ParseBool(const QString& text, bool* ok);
 };

@@ -268,6 +268,38 @@ TEST_F(ChartPlayTest, ViewingAChartAndAChartThatHasGone) {
     EXPECT_FALSE(QFile::exists(ChartPath(QStringLiteral("Set"))));
 }
 
+// A chart that has gone, but not the current one: the window alone answers
+// for the settings, which go on naming the current chart, or forget a
+// remembered chart that start-up did not take up.
+TEST_F(ChartPlayTest, AnotherChartThatHasGoneLeavesTheCurrentOne) {
+    const QString outside = DataPath(QStringLiteral("Blues.cht"));
+    const struct {
+        const char* what;
+        bool current;
+        QString fileAfter;
+        QString nameAfter;
+    } cases[] = {
+        {"a current chart", true, ChartPath(QStringLiteral("Set")), QStringLiteral("Set")},
+        {"none", false, QString(), QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ClearSettings();
+        RememberChart(QStringLiteral("Set"), {kC});
+        if (!c.current) SetSetting("ChartFile", outside);  // not a chart of the chart folder
+        frmMain& main = Start();
+        prompter.Clear();
+        emit main.ChartControl()->OnChartView(ChartPath(QStringLiteral("Gone")), QStringLiteral("Gone"));
+        ASSERT_EQ(prompter.Messages().size(), 1u);
+        EXPECT_TRUE(prompter.Messages()[0].text.startsWith(QStringLiteral("Error: 53")));
+        EXPECT_EQ(main.ChartTag(), c.fileAfter);
+        EXPECT_EQ(main.lblChart()->text(), c.current ? QStringLiteral("Chart: Set") : QStringLiteral("Chart: *****"));
+        EXPECT_EQ(Setting("ChartFile"), c.fileAfter);
+        EXPECT_EQ(Setting("ChartName"), c.nameAfter);
+        modMain::Shutdown();
+    }
+}
+
 TEST_F(ChartPlayTest, FreeTextShowsInTheFirstLine) {
     frmMain& main = StartChartPlay({QStringLiteral("Verse: repeat 2x"), kC});
     main.ChartControl()->SelectItem(0);

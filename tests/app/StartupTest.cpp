@@ -1,7 +1,9 @@
 // Start-up and shutdown: the run counter, the remembered chart, bad
 // settings of every kind, the first activation and closing.
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -173,6 +175,37 @@ TEST_F(StartupTest, TheTablatureWindowFollowsTheSettingAndClosingStoresIt) {
     frmMain& main = Start();
     EXPECT_FALSE(main.TabWindowForm()->isVisible());
     EXPECT_EQ(Setting("First"), QStringLiteral("2"));
+}
+
+// Once a run has stored what start-up sets (the tempo, tuning, instrument,
+// tablature window and remembered chart), a run that changes nothing leaves
+// the settings file as it was, date and all; a change made in a run is written.
+TEST_F(StartupTest, ARunThatChangesNothingWritesNoSetting) {
+    RememberChart(QStringLiteral("Blues"), {QStringLiteral("DESC:")});
+    Start();
+    modMain::Shutdown();
+    const QString file =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, AppSettings::AppTitle(), AppSettings::AppTitle()).fileName();
+    const QByteArray stored = Bytes(file);
+    const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+
+    frmMain& main = Start();
+    EXPECT_TRUE(main.Activated());
+    EXPECT_EQ(main.lblChart()->text(), QStringLiteral("Chart: Blues"));
+    EXPECT_EQ(main.MIDI()->Sound(), 25);
+    modMain::Shutdown();
+    EXPECT_EQ(QFileInfo(file).lastModified(), longAgo);
+    EXPECT_EQ(Bytes(file), stored);
+
+    frmMain& again = Start();
+    again.MIDI()->HScroll1()->setValue(4);
+    EXPECT_NE(QFileInfo(file).lastModified(), longAgo);
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Settings/Tempo")).toString(), QStringLiteral("4"));
 }
 
 TEST_F(StartupTest, AMissingInstrumentFileIsWrittenAndAnUnwritableOneReported) {

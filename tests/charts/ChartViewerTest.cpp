@@ -221,7 +221,8 @@ TEST_F(ChartViewer, BlankChart) {
 }
 
 // Every way ShowChart reports a failure, and what it leaves behind: only a
-// chart file that is missing or not a file; no line inside one.
+// chart file that is missing or not a file; no line inside one. A chart not
+// found is reported to the owner, who keeps the settings: the viewer writes none.
 TEST_F(ChartViewer, Messages) {
     const QString notFound = QStringLiteral("Error: 53 - File not found\r\n\r\nThe chart file could not be found.");
     const struct {
@@ -231,7 +232,7 @@ TEST_F(ChartViewer, Messages) {
         QString text;
         QString title;
         Prompter::Icon icon;
-        bool clearsSettings;
+        bool notFound;
     } cases[] = {
         {"no chart", {}, QStringLiteral(""), QStringLiteral("No chart selected!"), QStringLiteral("Chart"),
          Prompter::Icon::Exclamation, false},
@@ -256,13 +257,12 @@ TEST_F(ChartViewer, Messages) {
         EXPECT_EQ(prompter.Messages()[0].text, c.text);
         EXPECT_EQ(prompter.Messages()[0].title, c.title);
         EXPECT_EQ(prompter.Messages()[0].icon, c.icon);
-        EXPECT_EQ(notFoundSpy.count(), c.clearsSettings ? 1 : 0);
-        if (c.clearsSettings) {
+        EXPECT_EQ(notFoundSpy.count(), c.notFound ? 1 : 0);
+        if (c.notFound) {
             EXPECT_EQ(notFoundSpy.at(0).at(0).toString(), path);
         }
-        EXPECT_EQ(AppSettings::GetSetting("Settings", "ChartFile"),
-                  c.clearsSettings ? QString() : QStringLiteral("/somewhere/Blues.cht"));
-        EXPECT_EQ(AppSettings::GetSetting("Settings", "ChartName"), c.clearsSettings ? QString() : QStringLiteral("Blues"));
+        EXPECT_EQ(AppSettings::GetSetting("Settings", "ChartFile"), QStringLiteral("/somewhere/Blues.cht"));
+        EXPECT_EQ(AppSettings::GetSetting("Settings", "ChartName"), QStringLiteral("Blues"));
         // No window was shown; the viewer goes by itself without an OnUnload.
         for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<frmChart*>(w), nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

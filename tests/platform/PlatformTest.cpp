@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -117,6 +118,48 @@ TEST_F(UnwritableSettings, AFailedWriteIsReportedOnceARunNamingTheFile) {
     EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("Settings/Tempo").toString(), QString("3"));
     EXPECT_EQ(AppSettings::GetInt("Tempo", 5, 1, 9), 3);
     EXPECT_EQ(prompter.Messages().size(), 1u);
+}
+
+// A settings file dated long ago: writing it moves the date on.
+const QDateTime kLongAgo(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+
+void DateLongAgo(const QString& file) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(kLongAgo, QFileDevice::FileModificationTime));
+}
+
+bool Written(const QString& file) { return QFileInfo(file).lastModified() != kLongAgo; }
+
+// Setting a value the store holds as that text leaves the file alone; any
+// other text, a first value (an empty one too), or a value that a hand edit
+// left as a list is written.
+TEST(AppSettings, AValueIsWrittenOnlyWhenItsTextChanges) {
+    RecordingPrompter prompter;
+    AppSettings::SaveSetting("Settings", "Tempo", "7");
+    AppSettings::SaveSetting("Settings", "ChartFile", "");
+    AppSettings::SaveBool("FretNumbers", false);
+    QSettings(settingsFile(), QSettings::IniFormat).setValue("Settings/Strum", QStringList{"1", "2"});
+    const struct {
+        const char* key;
+        const char* value;
+        bool written;
+    } cases[] = {
+        {"Tempo", "7", false}, {"ChartFile", "", false}, {"FretNumbers", "False", false},
+        {"Tempo", "8", true},  {"Tempo", " 8", true},    {"ChartName", "", true},
+        {"Strum", "1, 2", true}, {"Strum", "1, 2", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+        DateLongAgo(settingsFile());
+        AppSettings::SaveSetting("Settings", c.key, c.value);
+        EXPECT_EQ(Written(settingsFile()), c.written);
+        EXPECT_EQ(AppSettings::GetSetting("Settings", c.key, "<none>"), QString(c.value));
+        const QVariant stored = QSettings(settingsFile(), QSettings::IniFormat).value(QString("Settings/") + c.key);
+        EXPECT_EQ(stored.typeId(), QMetaType::QString);
+        EXPECT_EQ(stored.toString(), QString(c.value));
+    }
+    EXPECT_TRUE(prompter.Messages().empty());
 }
 
 // Whole pixels go to twips exactly and come back unchanged through Rect.
