@@ -29,15 +29,16 @@
 #include "MidiTestSupport.h"
 #include "QtPrinters.h"
 #include "RecordingPrompter.h"
+#include "TestSettings.h"
 #include "ctlChartControls.h"
 #include "frmMain.h"
 #include "modMain.h"
 
 namespace apptest {
 
-using miditest::ClearSettings;
-using miditest::SetSetting;
-using miditest::Setting;
+using testsettings::ClearSettings;
+using testsettings::SetSetting;
+using testsettings::Setting;
 
 // Lets events run until `done` holds; true when it does. The limit only
 // keeps a fault from hanging the test, so it is generous for a loaded machine.
