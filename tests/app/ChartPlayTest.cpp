@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
