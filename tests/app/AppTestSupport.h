@@ -29,15 +29,16 @@
 #include "MidiTestSupport.h"
 #include "QtPrinters.h"
 #include "RecordingPrompter.h"
+#include "TestSettings.h"
 #include "ctlChartControls.h"
 #include "frmMain.h"
 #include "modMain.h"
 
 namespace apptest {
 
-using miditest::ClearSettings;
-using miditest::SetSetting;
-using miditest::Setting;
+using testsettings::ClearSettings;
+using testsettings::SetSetting;
+using testsettings::Setting;
 
 // Lets events run until `done` holds; true when it does. The limit only
 // keeps a fault from hanging the test, so it is generous for a loaded machine.
@@ -52,13 +53,17 @@ inline bool WaitFor(const std::function<bool()>& done, int ms = 30000) {
     return true;
 }
 
-inline void Pump(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
+// Lets events run until the silencing timer's next tick; false when it is
+// not running. The timer starts as a playback ends and first ticks 400 ms
+// later, after what the playback put off has run (a Play pressed while it
+// unwound, a request made while it played): what has not come by then does
+// not come.
+inline bool WaitForSilencingTick(const frmMain& main) {
+    if (!main.tmrOff().isActive()) return false;
+    bool ticked = false;
+    QObject context;
+    QObject::connect(&main.tmrOff(), &QTimer::timeout, &context, [&ticked] { ticked = true; });
+    return WaitFor([&ticked] { return ticked; });
 }
 
 using miditest::Tokens;

@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 
 #include "AppTestSupport.h"
 #include "clsChart.h"
@@ -142,7 +144,8 @@ TEST_F(ChartPlayTest, PlaysPressedWhileUnwindingGiveAtMostOneNewPlay) {
         Play(main);
         EXPECT_EQ(Recorded(), stopped);
         WaitFor([&] { return Recorded() == c.after; }, 3000);
-        Pump(300);  // room for a further playback, which must not come
+        // A further playback would have come before the silencing timer's first tick.
+        ASSERT_TRUE(WaitForSilencingTick(main));
         EXPECT_EQ(Recorded(), c.after);
         ExpectReady(main);
         modMain::Shutdown();
@@ -210,7 +213,7 @@ TEST_F(ChartPlayTest, AnOlderViewerClosingLeavesTheNewestKnown) {
     ASSERT_NE(second, nullptr);
     ASSERT_NE(first, second);
     first->ChartForm()->close();
-    Pump(30);
+    ASSERT_TRUE(WaitFor([&] { return first.isNull(); }));
     EXPECT_EQ(main.objChart(), second.data());
     second->ChartForm()->close();
     EXPECT_TRUE(WaitFor([&] { return main.objChart() == nullptr; }));
@@ -311,28 +314,47 @@ TEST_F(ChartPlayTest, FreeTextShowsInTheFirstLine) {
 struct Interruption {
     const char* name;
     std::function<void(frmMain&, RecordingPrompter&)> act;
-    std::function<void(frmMain&)> check;
+    // Holds once the request has been carried out after the stopped play.
+    std::function<bool(frmMain&)> done;
 };
 
+// The panel's Delete, Delete item and View are hidden in chart play; their
+// rows stay as guards of the play loop against a chart that changes or goes
+// away under it. View Current Chart on the popup menu is the way a user has
+// to a chart window meanwhile.
 const Interruption kInterruptions[] = {
     {"mode switch", [](frmMain& m, RecordingPrompter&) { m.mnuChords()->trigger(); },
-     [](frmMain& m) { EXPECT_EQ(m.objReckoner().Mode(), 0); }},
-    {"close", [](frmMain& m, RecordingPrompter&) { m.close(); },
-     [](frmMain& m) { EXPECT_FALSE(m.isVisible()); }},
+     [](frmMain& m) { return m.objReckoner().Mode() == 0; }},
+    {"close", [](frmMain& m, RecordingPrompter&) { m.close(); }, [](frmMain& m) { return !m.isVisible(); }},
     {"delete the chart",
      [](frmMain& m, RecordingPrompter& p) {
          p.answers.push_back(Prompter::Answer::Yes);
          m.ChartControl()->cmdDelete()->click();
      },
-     [](frmMain&) { EXPECT_FALSE(QFile::exists(ChartFile::ChartFolder() + QStringLiteral("Set.cht"))); }},
+     [](frmMain&) { return !QFile::exists(ChartFile::ChartFolder() + QStringLiteral("Set.cht")); }},
     {"delete an item",
      [](frmMain& m, RecordingPrompter& p) {
          p.answers.push_back(Prompter::Answer::Yes);
          m.ChartControl()->cmdDeleteItem()->click();
      },
-     [](frmMain& m) { EXPECT_EQ(m.ChartControl()->ItemCount(), 2); }},
+     [](frmMain& m) { return m.ChartControl()->ItemCount() == 2; }},
     {"view", [](frmMain& m, RecordingPrompter&) { m.ChartControl()->cmdView()->click(); },
-     [](frmMain& m) { EXPECT_NE(m.objChart(), nullptr); }},
+     [](frmMain& m) { return m.objChart() != nullptr; }},
+    {"View Current Chart on the popup menu",
+     [](frmMain& m, RecordingPrompter&) {
+         ASSERT_FALSE(m.ChartControl()->cmdView()->isVisible());
+         m.cmdOptions()->click();
+         QMenu* menu = m.mnuHidden();
+         ASSERT_TRUE(menu->isVisible());
+         ASSERT_TRUE(m.mnuHiddenViewCC()->isEnabled());
+         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m.mnuHiddenViewCC()).center());
+         EXPECT_FALSE(menu->isVisible());
+     },
+     [](frmMain& m) {
+         // The current chart's window.
+         return m.objChart() && m.objChart()->ChartForm() && m.objChart()->ChartForm()->isVisible() &&
+                m.objChart()->ChartForm()->Caption().startsWith(QStringLiteral("Set Chart ["));
+     }},
 };
 
 TEST_F(ChartPlayTest, InterruptedDuringChartPlay) {
@@ -349,9 +371,7 @@ TEST_F(ChartPlayTest, InterruptedDuringChartPlay) {
         const std::string played = Recorded();
         EXPECT_EQ(played.substr(0, stopped.size()), stopped);
         EXPECT_EQ(played.find(" 40 "), std::string::npos);
-        ASSERT_TRUE(WaitFor([&] { return main.Playing() == false; }));
-        Pump(30);
-        i.check(main);
+        EXPECT_TRUE(WaitFor([&] { return i.done(main); }));
         modMain::Shutdown();
     }
 }

@@ -230,7 +230,7 @@ TEST_F(MenusAndHelpTest, MissingHelpGivesTheSameMessageForBothItems) {
     ASSERT_EQ(messages.size(), 2u);
     for (const auto& m : messages) {
         EXPECT_EQ(m.text, QStringLiteral("Unable to display Help Contents. The Help file is missing."));
-        EXPECT_EQ(m.title, main.windowTitle());
+        EXPECT_EQ(m.title, QStringLiteral("Quillfret Pro"));
         EXPECT_EQ(m.icon, Prompter::Icon::Information);
     }
     EXPECT_EQ(HelpViewer::Instance(), nullptr);

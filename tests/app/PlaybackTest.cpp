@@ -101,7 +101,8 @@ TEST_F(PlaybackTest, SwitchingModeDuringAStrumStopsItFirst) {
     EXPECT_FALSE(main.MIDI()->cmdStop()->isEnabled());
     EXPECT_TRUE(main.MIDI()->cmdDevices()->isEnabled());
     EXPECT_EQ(main.Neck()->MIDICode(), QString());
-    Pump(50);
+    // Nothing more sounds: a strum taken up again would have come before the first silencing tick.
+    ASSERT_TRUE(WaitForSilencingTick(main));
     EXPECT_EQ(Recorded(), "off 48 52 off off off");
 
     // The extension selector's Clear (mode 0) takes the same way.
@@ -166,7 +167,8 @@ TEST_F(PlaybackTest, BoxesOpenedDuringAStrumComeAfterItStopped) {
         // Stopped after the second note, every note off before the box.
         EXPECT_EQ(atBox.rfind("off 48 52 off", 0), 0u) << atBox;
         EXPECT_EQ(atBox.substr(atBox.size() - 4), " off") << atBox;
-        Pump(50);
+        // Nor after it, up to the first silencing tick, by which a strum taken up again would have come.
+        ASSERT_TRUE(WaitForSilencingTick(main));
         EXPECT_EQ(Recorded(), atBox);
         EXPECT_FALSE(main.Playing());
         prompter.onCall = nullptr;

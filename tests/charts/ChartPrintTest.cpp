@@ -1,10 +1,15 @@
 // Printing charts to PDF: pages, header, page numbers, the rows on each
-// page, the blank chart's copies, Cancel and a job that fails.
+// page, the blank chart's copies, Cancel and a job that fails, and where the
+// header, the rules and the notes box stand on the page.
 
 #include <gtest/gtest.h>
 
+#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "AppInfo.h"
 #include "ChartPrinter.h"
@@ -261,6 +266,142 @@ TEST_F(ChartPrint, FailedJobIsReported) {
     EXPECT_EQ(prompter.Messages()[0].title, QStringLiteral("Quillfret Pro"));
     EXPECT_EQ(prompter.Messages()[0].icon, Prompter::Icon::Exclamation);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// ---- the page's parts where they belong, read back from the PDF ----
+
+// The painter draws in twips from the printable area's corner; pdftotext
+// gives points from the page's corner, pdftoppm pixels at its dpi.
+struct PageGeometry {
+    QPointF corner;  // the printable area's corner, in points
+    int dpi;
+
+    QPointF Twips(const QPointF& points) const { return (points - corner) * 20; }
+    double ToPixels(double twips, double cornerPoints) const { return (cornerPoints + twips / 20) * dpi / 72; }
+    double ToTwips(double pixels, double cornerPoints) const { return (pixels * 72 / dpi - cornerPoints) * 20; }
+    QPoint Pixel(const QPointF& twips) const {
+        return QPoint(static_cast<int>(std::floor(ToPixels(twips.x(), corner.x()))),
+                      static_cast<int>(std::floor(ToPixels(twips.y(), corner.y()))));
+    }
+    QRect Pixels(const QRectF& points) const {
+        const double k = dpi / 72.0;
+        const auto down = [k](double v) { return static_cast<int>(std::floor(v * k)); };
+        const auto up = [k](double v) { return static_cast<int>(std::ceil(v * k)); };
+        return QRect(QPoint(down(points.left()), down(points.top())), QPoint(up(points.right()), up(points.bottom())));
+    }
+};
+
+// The ends, in twips, of the dark run through the middle of the rule from
+// `from` to `to` (level or upright), followed along the rule's centre line.
+std::pair<double, double> RuleEnds(const QImage& page, const PageGeometry& g, const QPointF& from, const QPointF& to) {
+    const bool level = from.y() == to.y();
+    const QPoint mid = g.Pixel((from + to) / 2);
+    const auto dark = [&](int along) {
+        const QPoint p = level ? QPoint(along, mid.y()) : QPoint(mid.x(), along);
+        return page.rect().contains(p) && IsDark(page.pixelColor(p));
+    };
+    int first = level ? mid.x() : mid.y();
+    if (!dark(first)) return {-1, -1};
+    int last = first;
+    while (dark(first - 1)) --first;
+    while (dark(last + 1)) ++last;
+    const double corner = level ? g.corner.x() : g.corner.y();
+    return {g.ToTwips(first, corner), g.ToTwips(last + 1, corner)};
+}
+
+// The commonest stroke width in a box of the image: the median length of
+// its rows' dark runs, in pixels.
+int StrokeWidth(const QImage& image, const QRect& box) {
+    std::vector<int> runs;
+    const QRect r = box.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        int run = 0;
+        for (int x = r.left(); x <= r.right() + 1; ++x) {
+            if (x <= r.right() && IsDark(image.pixelColor(x, y))) {
+                ++run;
+            } else if (run > 0) {
+                runs.push_back(run);
+                run = 0;
+            }
+        }
+    }
+    if (runs.empty()) return 0;
+    std::nth_element(runs.begin(), runs.begin() + static_cast<std::ptrdiff_t>(runs.size() / 2), runs.end());
+    return runs[runs.size() / 2];
+}
+
+TEST_F(ChartPrint, TheHeaderRulesAndNotesBoxStandWhereTheyBelong) {
+    frmChart& form = OpenChart(1);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PdfPath());
+    ASSERT_TRUE(form.PrintChart(printer));
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    const double sw = area.width() * 20;  // the printable width in twips
+
+    // The header line at (1800, 960) and the page number at (SW - 700, 1000),
+    // each the top-left corner of its text.
+    const std::vector<PdfWord> words = PdfWords(PdfPath(), 1);
+    const auto wordOf = [&](const QString& text) {
+        return std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == text; });
+    };
+    const auto start = wordOf(QStringLiteral("Quillfret"));
+    const auto number = wordOf(QStringLiteral("1"));
+    ASSERT_NE(start, words.end());
+    ASSERT_NE(number, words.end());
+    QStringList line;
+    QRectF header;
+    for (const PdfWord& w : words) {
+        if (std::abs(w.box.top() - start->box.top()) > 0.5) continue;
+        line << w.text;
+        header |= w.box;
+    }
+    EXPECT_EQ(line.join(QLatin1Char(' ')), QStringLiteral("Quillfret - ") + AppInfo::ProductPageName());
+    const PageGeometry fine{area.topLeft(), 600};
+    EXPECT_NEAR(fine.Twips(header.topLeft()).x(), 1800, 20);
+    EXPECT_NEAR(fine.Twips(header.topLeft()).y(), 960, 20);
+    // The number follows a blank.
+    EXPECT_GE(fine.Twips(number->box.topLeft()).x(), sw - 700);
+    EXPECT_LE(fine.Twips(number->box.topLeft()).x(), sw - 700 + 150);
+    EXPECT_NEAR(fine.Twips(number->box.topLeft()).y(), 1000, 20);
+
+    // The header in bold: its strokes are wider than those of the page
+    // number, the same size in the regular face.
+    const QRect band = fine.Pixels(header | number->box).adjusted(-4, -4, 4, 4);
+    const QImage strip = PdfPageImage(PdfPath(), 1, fine.dpi, files.Path(QStringLiteral("header")), band);
+    ASSERT_FALSE(strip.isNull());
+    const int bold = StrokeWidth(strip, fine.Pixels(header).translated(-band.topLeft()));
+    const int regular = StrokeWidth(strip, fine.Pixels(number->box).translated(-band.topLeft()));
+    EXPECT_GE(bold, regular * 1.2) << bold << " px against " << regular;
+
+    // The rules and the notes box, each from end to end.
+    const PageGeometry g{area.topLeft(), 360};  // 4 twips a pixel; a rule is 15 twips wide
+    const QImage page = PdfPageImage(PdfPath(), 1, g.dpi, files.Path(QStringLiteral("page")));
+    ASSERT_FALSE(page.isNull());
+    const double half = sw / 2;
+    const struct {
+        const char* what;
+        QPointF from, to;
+    } rules[] = {
+        {"under the header", {1800, 1160}, {sw - 700, 1160}},
+        {"first short rule", {1800, 1700}, {half, 1700}},
+        {"second short rule", {1800, 2100}, {half, 2100}},
+        {"third short rule", {1800, 2500}, {half, 2500}},
+        {"box top", {half + 200, 1700}, {sw - 600, 1700}},
+        {"box left", {half + 200, 1700}, {half + 200, 2500}},
+        {"box right", {sw - 600, 1700}, {sw - 600, 2500}},
+        {"box bottom", {half + 200, 2500}, {sw - 600, 2500}},
+    };
+    for (const auto& rule : rules) {
+        SCOPED_TRACE(rule.what);
+        const bool level = rule.from.y() == rule.to.y();
+        const auto [first, last] = RuleEnds(page, g, rule.from, rule.to);
+        // The pen's square caps reach a few twips past each end.
+        EXPECT_NEAR(first, level ? rule.from.x() : rule.from.y(), 30);
+        EXPECT_NEAR(last, level ? rule.to.x() : rule.to.y(), 30);
+    }
+    // Nothing is printed inside the box: it is for notes by hand.
+    EXPECT_EQ(Count(page, QRect(g.Pixel({half + 260, 1760}), g.Pixel({sw - 660, 2440})), IsDark), 0);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 #include "ChartCanvas.h"
 #include "QtPrinters.h"
@@ -151,6 +152,41 @@ inline QString PdfPageText(const QString& pdf, int page) {
     return RunTool(QStringLiteral("pdftotext"),
                {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
                 QString::number(page), pdf, QStringLiteral("-")});
+}
+
+// A page as an image at `dpi`, of the whole page or of `crop` (pixels at that dpi).
+inline QImage PdfPageImage(const QString& pdf, int page, int dpi, const QString& prefix, const QRect& crop = {}) {
+    QStringList args{QStringLiteral("-r"), QString::number(dpi),       QStringLiteral("-f"),
+                     QString::number(page), QStringLiteral("-l"),       QString::number(page),
+                     QStringLiteral("-singlefile"), QStringLiteral("-png")};
+    if (!crop.isNull())
+        args << QStringLiteral("-x") << QString::number(crop.x()) << QStringLiteral("-y") << QString::number(crop.y())
+             << QStringLiteral("-W") << QString::number(crop.width()) << QStringLiteral("-H")
+             << QString::number(crop.height());
+    RunTool(QStringLiteral("pdftoppm"), args << pdf << prefix);
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The words of one page with their boxes in points from the page's top-left
+// corner: a box starts at the word's pen position and at the top of its line.
+struct PdfWord {
+    QRectF box;
+    QString text;
+};
+inline std::vector<PdfWord> PdfWords(const QString& pdf, int page) {
+    const QString xhtml = RunTool(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+                                   QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\">([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    for (auto it = word.globalMatch(xhtml); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                         m.captured(5)});
+    }
+    return words;
 }
 
 }  // namespace viewertest

@@ -6,33 +6,23 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QSettings>
 #include <QString>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "AppSettings.h"
 #include "MIDI_OUT.h"
 #include "MidiOutRecorder.h"
 #include "QtPrinters.h"
 #include "RecordingPrompter.h"
+#include "TestSettings.h"
 #include "ctlMIDI.h"
 
 namespace miditest {
 
-inline void ClearSettings() {
-    QSettings(QSettings::IniFormat, QSettings::UserScope, AppSettings::AppTitle(), AppSettings::AppTitle())
-        .clear();
-}
-
-inline void SetSetting(const char* key, const QString& value) {
-    AppSettings::SaveSetting(QStringLiteral("Settings"), QString::fromLatin1(key), value);
-}
-
-inline QString Setting(const char* key) {
-    return AppSettings::GetSetting(QStringLiteral("Settings"), QString::fromLatin1(key), QStringLiteral("<none>"));
-}
+using testsettings::ClearSettings;
+using testsettings::SetSetting;
+using testsettings::Setting;
 
 // The 32 messages of all-notes-off: controllers 120 and 123 on every channel.
 inline std::vector<uint32_t> AllNotesOffValues() {

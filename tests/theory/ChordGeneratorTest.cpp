@@ -140,8 +140,8 @@ TEST(ChordGenerator, TheEngineKeepsTheLastMatch) {
     EXPECT_EQ(engine.Key(), "A#");
 }
 
-// The Part's degree table, written out again here so the expectations do not
-// come from the code under test.
+// Each degree's distance from the root in semitones, written out again here
+// so that the expectations do not come from the code under test.
 uint16_t pitchClassesOf(const std::string& formula) {
     static const std::map<std::string, int> semitones = {
         {"1", 0},  {"b3", 3}, {"3", 4},   {"4", 5},   {"b5", 6}, {"5", 7}, {"#5", 8}, {"6", 9}, {"bb7", 9},
