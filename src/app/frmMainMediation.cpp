@@ -41,11 +41,12 @@ void frmMain::ChordExt_Clear() { RequestMode(Modes::kChordDictionary); }
 void frmMain::ScaleExt_Change(const QString& Caption) { objReckoner_->SetExtension(Caption.toStdString()); }
 
 void frmMain::Pos_OnType(int16_t Index) {
-    CarryOn([&] { mapFlag_ = true; });
-    CarryOn([&] {
+    const CarryOn carryOn("frmMain::Pos_OnType");
+    carryOn([&] { mapFlag_ = true; });
+    carryOn([&] {
         if (TabWindowForm_) TabWindowForm_->lblTip()->setText(QString());
     });
-    CarryOn([&] { objReckoner_->SetType(Index); });
+    carryOn([&] { objReckoner_->SetType(Index); });
 }
 
 void frmMain::Pos_OnVariation(int16_t Variation) {
@@ -97,11 +98,12 @@ void frmMain::objReckoner_OnScaleType(int16_t TypeCode) {
 // ---- fretboard events ----
 
 void frmMain::Neck_OnChord() {
-    CarryOn([&] { mapOnScreen_ = false; });
-    CarryOn([&] {
+    const CarryOn carryOn("frmMain::Neck_OnChord");
+    carryOn([&] { mapOnScreen_ = false; });
+    carryOn([&] {
         if (TabWindowForm_) TabWindowForm_->SetTabText(Neck_->ChordTab());
     });
-    CarryOn([&] {
+    carryOn([&] {
         if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_) MIDI_->PlayButtons(PlayButtonStates::kReady);
     });
 }
