@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "AppLog.h"
 #include "AppPaths.h"
 #include "AppSettings.h"
 #include "CarryOn.h"
@@ -79,6 +80,7 @@ void frmMain::Form_Load() {
     });
     carryOn([&] {
         objReckoner_ = std::make_unique<clsReckoner>(EngineListener());
+        objReckoner_->SetFaultReporter(&AppLog::Skipped);
         objReckoner_->SetMode(Modes::kChordDictionary);
     });
     carryOn([&] { mnuChords_->setChecked(true); });

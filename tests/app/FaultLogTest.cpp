@@ -9,6 +9,7 @@
 #include "AppLog.h"
 #include "AppTestSupport.h"
 #include "CarryOn.h"
+#include "ReckonerListener.h"
 #include "clsReckoner.h"
 #include "ctlMIDI.h"
 
@@ -46,7 +47,13 @@ private:
     QtMessageHandler previous_;
 };
 
-class FaultLogTest : public AppFixture {};
+class FaultLogTest : public AppFixture {
+protected:
+    // Outlives the window, which keeps it as its engine's listener until it closes.
+    struct : ReckonerListener {
+        void OnDisplay(std::string, std::string, std::string) override { throw std::runtime_error("handler failed"); }
+    } throwing;
+};
 
 TEST_F(FaultLogTest, CarryOnLogsWhatAStepThrewUnderTheHandlersNameAndRunsTheNextStep) {
     EXPECT_STREQ(AppLog::Category().categoryName(), "quillfret");
@@ -99,6 +106,17 @@ TEST_F(FaultLogTest, AFailingStartUpStepIsLoggedAndStartUpGoesOn) {
     EXPECT_NE(main.TabWindowForm(), nullptr);
     EXPECT_EQ(main.objReckoner().Mode(), 0);
     EXPECT_TRUE(main.Activated());
+}
+
+// The engine carries on by itself; the main window logs what it swallowed
+// under the engine's call.
+TEST_F(FaultLogTest, TheMainWindowLogsWhatItsEngineSwallowed) {
+    frmMain& main = Start();
+    main.objReckoner().SetListener(&throwing);
+    LogCapture log;
+    main.objReckoner().SetKey("C");
+    EXPECT_EQ(log.lines, QStringList{QStringLiteral("clsReckoner::SetKey: skipped a step that threw: handler failed")});
+    EXPECT_EQ(main.objReckoner().Key(), "C");
 }
 
 }  // namespace
