@@ -68,8 +68,8 @@ void frmMain::ChartControl_ChartSelected() {
 }
 
 void frmMain::ChartControl_OnChartClick(const QString& ChartFile, const QString& ChartName) {
+    SetCurrentChart(ChartFile, ChartName);
     const CarryOn carryOn("frmMain::ChartControl_OnChartClick");
-    carryOn([&] { SetCurrentChart(ChartFile, ChartName); });
     carryOn([&] {
         Display_->SetDisplay1(ChartName);
         Display_->SetDisplay2(QString::number(ChartControl_->ChartCount()));

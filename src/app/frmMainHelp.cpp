@@ -50,7 +50,7 @@ void frmMain::ShowAbout() {
     // However the box went away, it unloads before it is let go.
     if (AboutForm_) AboutForm_->done(QDialog::Rejected);
     about.reset();
-    CarryOn("frmMain::ShowAbout")([&] { Neck_->setFocus(); });
+    Neck_->setFocus();
 }
 
 void frmMain::AboutForm_OnUnload() { AboutForm_ = nullptr; }

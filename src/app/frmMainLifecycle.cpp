@@ -83,7 +83,7 @@ void frmMain::Form_Load() {
         objReckoner_->SetFaultReporter(&AppLog::Skipped);
         objReckoner_->SetMode(Modes::kChordDictionary);
     });
-    carryOn([&] { mnuChords_->setChecked(true); });
+    mnuChords_->setChecked(true);
 }
 
 void frmMain::OpenMidiOutput() {
@@ -119,8 +119,8 @@ void frmMain::Form_Activate() {
         TabWindowForm_->setVisible(AppSettings::GetBool(QStringLiteral("TabWindow"), true));
         TabWindowForm_->lower();
     });
-    carryOn([&] { DockTabWindow(); });
-    carryOn([&] { ChartControl_->SetInitialized(true); });
+    DockTabWindow();
+    ChartControl_->SetInitialized(true);
 }
 
 void frmMain::cmdWindow_Click() {
@@ -154,9 +154,7 @@ void frmMain::Form_Unload() {
         if (TabWindowForm_)
             AppSettings::SaveBool(QStringLiteral("TabWindow"), away_ ? tabWasVisible_ : TabWindowForm_->isVisible());
     });
-    carryOn([&] {
-        delete TabWindowForm_;
-        TabWindowForm_ = nullptr;
-    });
+    delete TabWindowForm_;
+    TabWindowForm_ = nullptr;
     QCoreApplication::quit();
 }

@@ -41,12 +41,9 @@ void frmMain::ChordExt_Clear() { RequestMode(Modes::kChordDictionary); }
 void frmMain::ScaleExt_Change(const QString& Caption) { objReckoner_->SetExtension(Caption.toStdString()); }
 
 void frmMain::Pos_OnType(int16_t Index) {
-    const CarryOn carryOn("frmMain::Pos_OnType");
-    carryOn([&] { mapFlag_ = true; });
-    carryOn([&] {
-        if (TabWindowForm_) TabWindowForm_->lblTip()->setText(QString());
-    });
-    carryOn([&] { objReckoner_->SetType(Index); });
+    mapFlag_ = true;
+    if (TabWindowForm_) TabWindowForm_->lblTip()->setText(QString());
+    objReckoner_->SetType(Index);
 }
 
 void frmMain::Pos_OnVariation(int16_t Variation) {
@@ -98,8 +95,8 @@ void frmMain::objReckoner_OnScaleType(int16_t TypeCode) {
 // ---- fretboard events ----
 
 void frmMain::Neck_OnChord() {
+    mapOnScreen_ = false;
     const CarryOn carryOn("frmMain::Neck_OnChord");
-    carryOn([&] { mapOnScreen_ = false; });
     carryOn([&] {
         if (TabWindowForm_) TabWindowForm_->SetTabText(Neck_->ChordTab());
     });

@@ -27,13 +27,13 @@ void frmMain::MIDI_OnPlay() {
         return;
     }
     playPending_ = false;
-    const CarryOn carryOn("frmMain::MIDI_OnPlay");
-    carryOn([&] { Neck_->setFocus(); });
+    Neck_->setFocus();
     stopChart_ = false;
     playing_ = true;
     // A tick left from the last playback must not silence this one.
     tmrOff_.stop();
     offTicks_ = 0;
+    const CarryOn carryOn("frmMain::MIDI_OnPlay");
     carryOn([&] { ChartControl_->EnableLists(false); });
     carryOn([&] { MIDI_->EnableDeviceButtons(false); });
     carryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kPlaying); });
@@ -115,7 +115,7 @@ void frmMain::MIDI_OnStop() {
 }
 
 void frmMain::MIDI_OnNeckFocus() {
-    CarryOn("frmMain::MIDI_OnNeckFocus")([&] { Neck_->setFocus(); });
+    Neck_->setFocus();
 }
 
 void frmMain::MIDI_OnTune(const QString& Caption, int16_t Tune) {

@@ -121,17 +121,12 @@ void frmMain::moveEvent(QMoveEvent* event) {
 }
 
 void frmMain::cmdMin_Click() {
-    const CarryOn carryOn("frmMain::cmdMin_Click");
-    carryOn([&] { Neck_->setFocus(); });
-    carryOn([&] {
-        if (TrayIcon::Available())
-            Form_Resize(true);
-        else
-            showMinimized();  // the state change puts the tablature window away
-    });
-    carryOn([&] {
-        if (TabWindowForm_ && TabWindowForm_->isVisible()) TabWindowForm_->hide();
-    });
+    Neck_->setFocus();
+    if (TrayIcon::Available())
+        Form_Resize(true);
+    else
+        showMinimized();  // the state change puts the tablature window away
+    if (TabWindowForm_ && TabWindowForm_->isVisible()) TabWindowForm_->hide();
 }
 
 void frmMain::changeEvent(QEvent* event) {
@@ -152,9 +147,7 @@ void frmMain::Form_Resize(bool minimised) {
             hide();
             tray_->Add(windowIcon(), AppSettings::AppTitle());
         });
-        carryOn([&] {
-            if (TabWindowForm_) TabWindowForm_->hide();
-        });
+        if (TabWindowForm_) TabWindowForm_->hide();
         return;
     }
     if (!away_) return;
@@ -213,7 +206,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::TabWindowForm_Closed() {
     // Closed by the window manager: hidden, as the Window button hides it.
-    const CarryOn carryOn("frmMain::TabWindowForm_Closed");
-    carryOn([&] { TabWindowForm_->hide(); });
-    carryOn([&] { AppSettings::SaveBool(QStringLiteral("TabWindow"), false); });
+    TabWindowForm_->hide();
+    CarryOn("frmMain::TabWindowForm_Closed")([&] { AppSettings::SaveBool(QStringLiteral("TabWindow"), false); });
 }
