@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "AppLog.h"
 #include "AppPaths.h"
 #include "AppSettings.h"
 #include "CarryOn.h"
@@ -72,17 +71,17 @@ void frmMain::Form_Load() {
         SetCurrentChart(file, name);
         AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("ChartName"), name);
     });
-    carryOn([&] { ChartControl_->SetLstItems(TabWindowForm_->lstChartItems()); });
+    carryOn([&] {
+        if (TabWindowForm_) ChartControl_->SetLstItems(TabWindowForm_->lstChartItems());
+    });
     carryOn([&] {
         QString start = lblChart_->text();
         start.remove(QStringLiteral("Chart:"));
         ChartControl_->SetStartChart(start.trimmed());
     });
-    carryOn([&] {
-        objReckoner_ = std::make_unique<clsReckoner>(EngineListener());
-        objReckoner_->SetFaultReporter(&AppLog::Skipped);
-        objReckoner_->SetMode(Modes::kChordDictionary);
-    });
+    // From here on the first activation and the first paint go on with start-up.
+    loaded_ = true;
+    objReckoner_->SetMode(Modes::kChordDictionary);
     mnuChords_->setChecked(true);
 }
 
@@ -98,14 +97,14 @@ void frmMain::OpenMidiOutput() {
 }
 
 bool frmMain::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && !activated_ && objReckoner_) Form_Activate();
+    if (e->type() == QEvent::WindowActivate && !activated_ && loaded_) Form_Activate();
     return QWidget::event(e);
 }
 
 void frmMain::paintEvent(QPaintEvent* e) {
     QWidget::paintEvent(e);
     // Listing the devices and starting the synthesizer wait for the window to show.
-    if (!midiScheduled_ && objReckoner_) {
+    if (!midiScheduled_ && loaded_) {
         midiScheduled_ = true;
         QMetaObject::invokeMethod(this, &frmMain::OpenMidiOutput, Qt::QueuedConnection);
     }
