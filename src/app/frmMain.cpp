@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "AppFonts.h"
+#include "AppLog.h"
 #include "AppSettings.h"
 #include "MIDI_OUT.h"
 #include "ReckonerListener.h"
@@ -67,13 +68,17 @@ W* placeAt(W* widget, const char* name, int left, int top) {
 
 }  // namespace
 
-frmMain::frmMain(MidiOutDriver* driver, QWidget* parent) : QWidget(parent) {
+// The engine is made first, where nothing can skip it: every handler may call it.
+frmMain::frmMain(MidiOutDriver* driver, QWidget* parent)
+    : QWidget(parent),
+      reckonerEvents_(std::make_unique<ReckonerEvents>(*this)),
+      objReckoner_(std::make_unique<clsReckoner>(reckonerEvents_.get())) {
+    objReckoner_->SetFaultReporter(&AppLog::Skipped);
     setObjectName(QStringLiteral("frmMain"));
     midiOut_ = driver ? new MIDI_OUT(*driver, this) : new MIDI_OUT(this);
     setWindowTitle(AppSettings::AppTitle());
     setFixedSize(Twips::Size(kWidthTwips, kHeightTwips));
     setFont(AppFonts::Tahoma());
-    reckonerEvents_ = std::make_unique<ReckonerEvents>(*this);
     CreateControls();
     CreateChrome();
     BuildMenus();
@@ -82,10 +87,8 @@ frmMain::frmMain(MidiOutDriver* driver, QWidget* parent) : QWidget(parent) {
 
 frmMain::~frmMain() {
     // The engine may not call back into a window being taken apart.
-    if (objReckoner_) objReckoner_->SetListener(nullptr);
+    objReckoner_->SetListener(nullptr);
 }
-
-ReckonerListener* frmMain::EngineListener() const { return reckonerEvents_.get(); }
 
 void frmMain::CreateControls() {
     // The title row (its right end left to the title bar's buttons) and the

@@ -39,7 +39,6 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class ReckonerListener;
 class clsChart;
 class clsReckoner;
 class ctlChartControls;
@@ -69,8 +68,8 @@ public:
     ~frmMain() override;
 
     // Loading: counts the run, prepares the data files, the tablature window,
-    // the current chart and the engine (chord dictionary). The MIDI output
-    // opens after the window's first paint (OpenMidiOutput).
+    // the current chart and the engine's first mode (chord dictionary). The
+    // MIDI output opens after the window's first paint (OpenMidiOutput).
     void Form_Load();
     // Lists the MIDI devices, opens the first and sends the last instrument.
     // Runs once; start-up calls it after the first paint. The built-in
@@ -163,7 +162,6 @@ private:
 
 
     // frmMain.cpp
-    ReckonerListener* EngineListener() const;
     void CreateControls();
     void ConnectControls();
 
@@ -361,6 +359,8 @@ private:
     // A Play asked for while the last playback unwinds; it runs after deferred_.
     bool playPending_ = false;
     bool tipShown_ = false;
+    // Form_Load has run up to the engine's first mode.
+    bool loaded_ = false;
     bool activated_ = false;
     bool unloaded_ = false;
     bool midiScheduled_ = false;

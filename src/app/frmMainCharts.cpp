@@ -61,21 +61,22 @@ void frmMain::SaveCurrentChart() {
 // ---- the chart panel ----
 
 void frmMain::ChartControl_ChartSelected() {
-    CarryOn([&] {
+    CarryOn("frmMain::ChartControl_ChartSelected")([&] {
         if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_)
             MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
     });
 }
 
 void frmMain::ChartControl_OnChartClick(const QString& ChartFile, const QString& ChartName) {
-    CarryOn([&] { SetCurrentChart(ChartFile, ChartName); });
-    CarryOn([&] {
+    SetCurrentChart(ChartFile, ChartName);
+    const CarryOn carryOn("frmMain::ChartControl_OnChartClick");
+    carryOn([&] {
         Display_->SetDisplay1(ChartName);
         Display_->SetDisplay2(QString::number(ChartControl_->ChartCount()));
         Display_->SetDisplay3(QString::number(ChartControl_->ItemCount()));
     });
-    CarryOn([&] { SaveCurrentChart(); });
-    CarryOn([&] {
+    carryOn([&] { SaveCurrentChart(); });
+    carryOn([&] {
         if (objReckoner_->Mode() == Modes::kChartManager) {
             MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
         } else if (ChartControl_->ItemCount() > 0) {
@@ -94,7 +95,7 @@ void frmMain::ChartControl_OnChartView(const QString& ChartFile, const QString& 
 void frmMain::ChartControl_OnNoChart() { mnuHiddenViewCC_->setEnabled(false); }
 
 void frmMain::ChartControl_ShowChartText(const QString& Text) {
-    CarryOn([&] {
+    CarryOn("frmMain::ChartControl_ShowChartText")([&] {
         if (objReckoner_->Mode() == Modes::kChartPlay) Display_->SetDisplay1(Text.trimmed());
     });
 }
@@ -112,7 +113,7 @@ void frmMain::ChartControl_EditPressed() {
 }
 
 void frmMain::ChartControl_ItemDeleted() {
-    CarryOn([&] {
+    CarryOn("frmMain::ChartControl_ItemDeleted")([&] {
         const int32_t mode = objReckoner_->Mode();
         if (mode == Modes::kChartPlay || mode == Modes::kChartManager)
             Display_->SetDisplay3(QString::number(ChartControl_->ItemCount()));
@@ -154,13 +155,14 @@ void frmMain::objChart_OnChartNotFound(const QString& ChartFile) {
 // ---- the fretboard option strip ----
 
 void frmMain::ctlButtons_Click(int16_t Index) {
-    CarryOn([&] {
+    const CarryOn carryOn("frmMain::ctlButtons_Click");
+    carryOn([&] {
         switch (Index) {
             case 0:
                 // Chart play adds nothing, and goes on. Elsewhere Add ends with
                 // a message box: no strum may hang under it.
                 if (objReckoner_->Mode() == Modes::kChartPlay) return;
-                AfterPlayback([this] { CarryOn([&] { AddToCurrentChart(); }); });
+                AfterPlayback([this, carryOn] { carryOn([&] { AddToCurrentChart(); }); });
                 return;
             case 1:  // note map
                 if (objReckoner_->Mode() == Modes::kChordGenerator) return;

@@ -2,7 +2,6 @@
 // a click-built chord, which the engine names.
 #include <QPointer>
 
-#include "CarryOn.h"
 #include "Prompter.h"
 #include "AppSettings.h"
 #include "clsReckoner.h"

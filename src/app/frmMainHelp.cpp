@@ -35,7 +35,7 @@ void frmMain::mnuHelpContents_Click() { ShowHelp(); }
 void frmMain::mnuHelpSearch_Click() { OpenHelp(true); }
 
 void frmMain::mnuQFWeb_Click() {
-    AfterPlayback([] { CarryOn([] { ProductPage::Open(); }); });
+    AfterPlayback([] { CarryOn("frmMain::mnuQFWeb_Click")([] { ProductPage::Open(); }); });
 }
 
 void frmMain::mnuHelpAbout_Click() {
@@ -50,7 +50,7 @@ void frmMain::ShowAbout() {
     // However the box went away, it unloads before it is let go.
     if (AboutForm_) AboutForm_->done(QDialog::Rejected);
     about.reset();
-    CarryOn([&] { Neck_->setFocus(); });
+    Neck_->setFocus();
 }
 
 void frmMain::AboutForm_OnUnload() { AboutForm_ = nullptr; }

@@ -38,10 +38,11 @@ bool isChartOfFolder(const QString& path) {
 }  // namespace
 
 void frmMain::Form_Load() {
-    CarryOn([&] {
+    const CarryOn carryOn("frmMain::Form_Load");
+    carryOn([&] {
         if (modMain::GetRunCount() == 1) modDefaultCharts::WriteDefaultCharts();
     });
-    CarryOn([&] {
+    carryOn([&] {
         MIDI_->SetMidiFile(modInstrumentFile::InstrumentFilePath());
         if (!QFileInfo::exists(MIDI_->MidiFile()) && !modInstrumentFile::WriteInstrumentFile()) {
             Prompter::Current().Message(
@@ -49,9 +50,9 @@ void frmMain::Form_Load() {
                 AppSettings::AppTitle(), Prompter::Icon::Exclamation);
         }
     });
-    CarryOn([&] { MIDI_->SetTune(ctlMIDI::StoredTune()); });
+    carryOn([&] { MIDI_->SetTune(ctlMIDI::StoredTune()); });
     // The device list and the instrument wait for the first paint (OpenMidiOutput).
-    CarryOn([&] {
+    carryOn([&] {
         TabWindowForm_ = new frmTabWindow(this);
         connect(TabWindowForm_, &frmTabWindow::ButtonClick, this, &frmMain::TabWindowForm_ButtonClick,
                 Qt::DirectConnection);
@@ -60,7 +61,7 @@ void frmMain::Form_Load() {
     });
     // Without a remembered chart the window keeps no current chart
     // ("Chart: *****") and has none to view.
-    CarryOn([&] {
+    carryOn([&] {
         mnuHiddenViewCC_->setEnabled(false);
         const QString file = AppSettings::GetSetting(AppSettings::Section(), QStringLiteral("ChartFile"));
         if (!isChartOfFolder(file)) return;
@@ -70,38 +71,40 @@ void frmMain::Form_Load() {
         SetCurrentChart(file, name);
         AppSettings::SaveSetting(AppSettings::Section(), QStringLiteral("ChartName"), name);
     });
-    CarryOn([&] { ChartControl_->SetLstItems(TabWindowForm_->lstChartItems()); });
-    CarryOn([&] {
+    carryOn([&] {
+        if (TabWindowForm_) ChartControl_->SetLstItems(TabWindowForm_->lstChartItems());
+    });
+    carryOn([&] {
         QString start = lblChart_->text();
         start.remove(QStringLiteral("Chart:"));
         ChartControl_->SetStartChart(start.trimmed());
     });
-    CarryOn([&] {
-        objReckoner_ = std::make_unique<clsReckoner>(EngineListener());
-        objReckoner_->SetMode(Modes::kChordDictionary);
-    });
-    CarryOn([&] { mnuChords_->setChecked(true); });
+    // From here on the first activation and the first paint go on with start-up.
+    loaded_ = true;
+    objReckoner_->SetMode(Modes::kChordDictionary);
+    mnuChords_->setChecked(true);
 }
 
 void frmMain::OpenMidiOutput() {
     if (midiOpened_ || unloaded_) return;
     midiOpened_ = true;
-    CarryOn([&] { MIDI_->InitDev(lstDevices_); });
-    CarryOn([&] {
+    const CarryOn carryOn("frmMain::OpenMidiOutput");
+    carryOn([&] { MIDI_->InitDev(lstDevices_); });
+    carryOn([&] {
         MIDI_->SetSound(ctlMIDI::StoredSound());
         midiOut_->SetInstrument(0, 0, MIDI_->Sound());
     });
 }
 
 bool frmMain::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate && !activated_ && objReckoner_) Form_Activate();
+    if (e->type() == QEvent::WindowActivate && !activated_ && loaded_) Form_Activate();
     return QWidget::event(e);
 }
 
 void frmMain::paintEvent(QPaintEvent* e) {
     QWidget::paintEvent(e);
     // Listing the devices and starting the synthesizer wait for the window to show.
-    if (!midiScheduled_ && objReckoner_) {
+    if (!midiScheduled_ && loaded_) {
         midiScheduled_ = true;
         QMetaObject::invokeMethod(this, &frmMain::OpenMidiOutput, Qt::QueuedConnection);
     }
@@ -109,13 +112,14 @@ void frmMain::paintEvent(QPaintEvent* e) {
 
 void frmMain::Form_Activate() {
     activated_ = true;
-    CarryOn([&] {
+    const CarryOn carryOn("frmMain::Form_Activate");
+    carryOn([&] {
         if (!TabWindowForm_) return;
         TabWindowForm_->setVisible(AppSettings::GetBool(QStringLiteral("TabWindow"), true));
         TabWindowForm_->lower();
     });
-    CarryOn([&] { DockTabWindow(); });
-    CarryOn([&] { ChartControl_->SetInitialized(true); });
+    DockTabWindow();
+    ChartControl_->SetInitialized(true);
 }
 
 void frmMain::cmdWindow_Click() {
@@ -139,18 +143,17 @@ void frmMain::closeEvent(QCloseEvent* e) {
 void frmMain::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    CarryOn([&] { midiOut_->AllNotesOff(); });
-    CarryOn([&] { midiOut_->CloseDevice(); });
-    CarryOn([&] { tray_->Delete(); });
-    CarryOn([&] {
+    const CarryOn carryOn("frmMain::Form_Unload");
+    carryOn([&] { midiOut_->AllNotesOff(); });
+    carryOn([&] { midiOut_->CloseDevice(); });
+    carryOn([&] { tray_->Delete(); });
+    carryOn([&] {
         // Put away with a minimised window, the tablature window keeps the
         // visibility it had before.
         if (TabWindowForm_)
             AppSettings::SaveBool(QStringLiteral("TabWindow"), away_ ? tabWasVisible_ : TabWindowForm_->isVisible());
     });
-    CarryOn([&] {
-        delete TabWindowForm_;
-        TabWindowForm_ = nullptr;
-    });
+    delete TabWindowForm_;
+    TabWindowForm_ = nullptr;
     QCoreApplication::quit();
 }

@@ -41,11 +41,9 @@ void frmMain::ChordExt_Clear() { RequestMode(Modes::kChordDictionary); }
 void frmMain::ScaleExt_Change(const QString& Caption) { objReckoner_->SetExtension(Caption.toStdString()); }
 
 void frmMain::Pos_OnType(int16_t Index) {
-    CarryOn([&] { mapFlag_ = true; });
-    CarryOn([&] {
-        if (TabWindowForm_) TabWindowForm_->lblTip()->setText(QString());
-    });
-    CarryOn([&] { objReckoner_->SetType(Index); });
+    mapFlag_ = true;
+    if (TabWindowForm_) TabWindowForm_->lblTip()->setText(QString());
+    objReckoner_->SetType(Index);
 }
 
 void frmMain::Pos_OnVariation(int16_t Variation) {
@@ -97,11 +95,12 @@ void frmMain::objReckoner_OnScaleType(int16_t TypeCode) {
 // ---- fretboard events ----
 
 void frmMain::Neck_OnChord() {
-    CarryOn([&] { mapOnScreen_ = false; });
-    CarryOn([&] {
+    mapOnScreen_ = false;
+    const CarryOn carryOn("frmMain::Neck_OnChord");
+    carryOn([&] {
         if (TabWindowForm_) TabWindowForm_->SetTabText(Neck_->ChordTab());
     });
-    CarryOn([&] {
+    carryOn([&] {
         if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_) MIDI_->PlayButtons(PlayButtonStates::kReady);
     });
 }

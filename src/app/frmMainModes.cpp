@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "CarryOn.h"
 #include "clsReckoner.h"
 #include "ctlChartControls.h"
 #include "ctlChordExt.h"

@@ -27,16 +27,17 @@ void frmMain::MIDI_OnPlay() {
         return;
     }
     playPending_ = false;
-    CarryOn([&] { Neck_->setFocus(); });
+    Neck_->setFocus();
     stopChart_ = false;
     playing_ = true;
     // A tick left from the last playback must not silence this one.
     tmrOff_.stop();
     offTicks_ = 0;
-    CarryOn([&] { ChartControl_->EnableLists(false); });
-    CarryOn([&] { MIDI_->EnableDeviceButtons(false); });
-    CarryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kPlaying); });
-    CarryOn([&] {
+    const CarryOn carryOn("frmMain::MIDI_OnPlay");
+    carryOn([&] { ChartControl_->EnableLists(false); });
+    carryOn([&] { MIDI_->EnableDeviceButtons(false); });
+    carryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kPlaying); });
+    carryOn([&] {
         switch (objReckoner_->Mode()) {
             case Modes::kChordDictionary:
                 MIDI_->PlayChord(Neck_->MIDICode());
@@ -52,9 +53,9 @@ void frmMain::MIDI_OnPlay() {
         }
     });
     playing_ = false;
-    CarryOn([&] { ChartControl_->EnableLists(true); });
-    CarryOn([&] { MIDI_->EnableDeviceButtons(true); });
-    CarryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kReady); });
+    carryOn([&] { ChartControl_->EnableLists(true); });
+    carryOn([&] { MIDI_->EnableDeviceButtons(true); });
+    carryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kReady); });
     tmrOff_.start();
     stopChart_ = false;
     if (!deferred_.empty() || playPending_) QMetaObject::invokeMethod(this, &frmMain::RunDeferred, Qt::QueuedConnection);
@@ -68,15 +69,16 @@ void frmMain::PlayChart() {
     }
     const int16_t Start = ChartControl_->SelectedItem();
     int16_t I = Start;
+    const CarryOn carryOn("frmMain::PlayChart");
     // The count is read anew for every item; "<" keeps a chart that shrank
     // under the loop from running it on for ever.
     while (I < ChartControl_->ItemCount() && !stopChart_) {
-        CarryOn([&] { ShowChartItem(ChartControl_->GetItemCode(I)); });
+        carryOn([&] { ShowChartItem(ChartControl_->GetItemCode(I)); });
         ++I;
-        CarryOn([&] { ChartControl_->SelectItem(I); });
+        carryOn([&] { ChartControl_->SelectItem(I); });
     }
-    CarryOn([&] { ChartControl_->SelectItem(Start); });
-    CarryOn([&] { Display_->SetDisplay1(ChartControl_->ChartName()); });
+    carryOn([&] { ChartControl_->SelectItem(Start); });
+    carryOn([&] { Display_->SetDisplay1(ChartControl_->ChartName()); });
 }
 
 void frmMain::ShowChartItem(const QString& Line) {
@@ -113,7 +115,7 @@ void frmMain::MIDI_OnStop() {
 }
 
 void frmMain::MIDI_OnNeckFocus() {
-    CarryOn([&] { Neck_->setFocus(); });
+    Neck_->setFocus();
 }
 
 void frmMain::MIDI_OnTune(const QString& Caption, int16_t Tune) {
@@ -165,7 +167,7 @@ void frmMain::RunDeferred() {
     while (!deferred_.empty() && !playing_) {
         std::function<void()> action = std::move(deferred_.front());
         deferred_.erase(deferred_.begin());
-        CarryOn(action);
+        CarryOn("frmMain::RunDeferred")(action);
     }
     // The Play asked for last, if it is still wanted: nothing has taken it
     // back and the user could press Play now.

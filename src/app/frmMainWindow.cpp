@@ -93,7 +93,7 @@ void frmMain::ShowDockCheck(int place) {
 }
 
 void frmMain::DockTabWindow() {
-    CarryOn([&] {
+    CarryOn("frmMain::DockTabWindow")([&] {
         // A hidden window keeps its place and the menu its check.
         if (!TabWindowForm_ || !TabWindowForm_->isVisible()) return;
         const int place = StoredDockPlace();
@@ -112,7 +112,7 @@ void frmMain::DockItem_Click(int place) {
 void frmMain::DragWindows() {
     // The tablature window follows every move of the main window, shown or
     // not, whoever moves it: the window manager during a drag, or the program.
-    CarryOn([&] { PlaceTabWindow(StoredDockPlace()); });
+    CarryOn("frmMain::DragWindows")([&] { PlaceTabWindow(StoredDockPlace()); });
 }
 
 void frmMain::moveEvent(QMoveEvent* event) {
@@ -121,16 +121,12 @@ void frmMain::moveEvent(QMoveEvent* event) {
 }
 
 void frmMain::cmdMin_Click() {
-    CarryOn([&] { Neck_->setFocus(); });
-    CarryOn([&] {
-        if (TrayIcon::Available())
-            Form_Resize(true);
-        else
-            showMinimized();  // the state change puts the tablature window away
-    });
-    CarryOn([&] {
-        if (TabWindowForm_ && TabWindowForm_->isVisible()) TabWindowForm_->hide();
-    });
+    Neck_->setFocus();
+    if (TrayIcon::Available())
+        Form_Resize(true);
+    else
+        showMinimized();  // the state change puts the tablature window away
+    if (TabWindowForm_ && TabWindowForm_->isVisible()) TabWindowForm_->hide();
 }
 
 void frmMain::changeEvent(QEvent* event) {
@@ -139,26 +135,25 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::Form_Resize(bool minimised) {
+    const CarryOn carryOn("frmMain::Form_Resize");
     if (minimised) {
         if (away_) return;
         away_ = true;
         tabWasVisible_ = TabWindowForm_ && TabWindowForm_->isVisible();
-        CarryOn([&] {
+        carryOn([&] {
             // With a tray the program goes there; without one it stays on
             // the task bar, minimised, so that it can always come back.
             if (!TrayIcon::Available()) return;
             hide();
             tray_->Add(windowIcon(), AppSettings::AppTitle());
         });
-        CarryOn([&] {
-            if (TabWindowForm_) TabWindowForm_->hide();
-        });
+        if (TabWindowForm_) TabWindowForm_->hide();
         return;
     }
     if (!away_) return;
     away_ = false;
-    CarryOn([&] { tray_->Delete(); });
-    CarryOn([&] {
+    carryOn([&] { tray_->Delete(); });
+    carryOn([&] {
         if (tabWasVisible_ && TabWindowForm_) {
             TabWindowForm_->show();
             DockTabWindow();
@@ -211,6 +206,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::TabWindowForm_Closed() {
     // Closed by the window manager: hidden, as the Window button hides it.
-    CarryOn([&] { TabWindowForm_->hide(); });
-    CarryOn([&] { AppSettings::SaveBool(QStringLiteral("TabWindow"), false); });
+    TabWindowForm_->hide();
+    CarryOn("frmMain::TabWindowForm_Closed")([&] { AppSettings::SaveBool(QStringLiteral("TabWindow"), false); });
 }

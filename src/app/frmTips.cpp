@@ -83,7 +83,7 @@ QString frmTips::FingeringOf(const std::array<QString, kStrings>& texts) {
 }
 
 void frmTips::cmdOk_Click() {
-    CarryOn([&] {
+    CarryOn("frmTips::cmdOk_Click")([&] {
         std::array<QString, kStrings> texts;
         for (int i = 0; i < kStrings; ++i) texts[static_cast<size_t>(i)] = txt_[static_cast<size_t>(i)]->text();
         emit SetChord(FingeringOf(texts));

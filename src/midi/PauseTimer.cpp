@@ -33,10 +33,7 @@ PauseTimer::PauseTimer(QObject* parent) : QObject(parent) {
         notifier_ = new QSocketNotifier(static_cast<qintptr>(fd_), QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, &PauseTimer::onReadable);
     } else {
-        fallback_ = new QTimer(this);
-        fallback_->setSingleShot(true);
-        fallback_->setTimerType(Qt::PreciseTimer);
-        connect(fallback_, &QTimer::timeout, this, &PauseTimer::Fired);
+        useFallback();
     }
 }
 
@@ -49,8 +46,9 @@ void PauseTimer::Arm(Clock::time_point deadline) {
     if (fd_ >= 0) {
         itimerspec setting{};
         setting.it_value = toTimespec(deadline);
-        timerfd_settime(fd_, TFD_TIMER_ABSTIME, &setting, nullptr);
-        return;
+        if (timerfd_settime(fd_, TFD_TIMER_ABSTIME, &setting, nullptr) == 0) return;
+        // Unarmed, the timerfd would never fire and a wait on it never end.
+        useFallback();
     }
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     fallback_->start(static_cast<int>(left < 0 ? 0 : left));
@@ -59,13 +57,34 @@ void PauseTimer::Arm(Clock::time_point deadline) {
 void PauseTimer::Disarm() {
     if (fd_ >= 0) {
         itimerspec off{};
-        timerfd_settime(fd_, 0, &off, nullptr);
-        uint64_t expirations = 0;
-        while (::read(fd_, &expirations, sizeof expirations) > 0) {
+        if (timerfd_settime(fd_, 0, &off, nullptr) == 0) {
+            uint64_t expirations = 0;
+            while (::read(fd_, &expirations, sizeof expirations) > 0) {
+            }
+            return;
         }
-        return;
+        // Still armed, maybe: closing it is sure to silence it.
+        useFallback();
     }
     fallback_->stop();
+}
+
+void PauseTimer::useFallback() {
+    if (notifier_) {
+        // Later: this may run inside the notifier's own signal (Fired, then Arm).
+        notifier_->setEnabled(false);
+        notifier_->deleteLater();
+        notifier_ = nullptr;
+    }
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (fallback_) return;
+    fallback_ = new QTimer(this);
+    fallback_->setSingleShot(true);
+    fallback_->setTimerType(Qt::PreciseTimer);
+    connect(fallback_, &QTimer::timeout, this, &PauseTimer::Fired);
 }
 
 void PauseTimer::onReadable() {

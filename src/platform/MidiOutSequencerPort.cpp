@@ -23,6 +23,11 @@ void keepError(RtMidiError::Type, const std::string& text, void* user) {
     *static_cast<std::string*>(user) = text;
 }
 
+// An open port's errors (a send to a port that went away, closing it) are
+// dropped, as a failed send is; without a callback RtMidi would print them
+// or throw.
+void dropError(RtMidiError::Type, const std::string&, void*) {}
+
 std::unique_ptr<RtMidiOut> makeClient(std::string* error) {
     if (!sequencerPresent()) {
         *error = "No /dev/snd/seq.";
@@ -51,7 +56,8 @@ int sendLength(uint32_t status) {
 }  // namespace
 
 MidiOutSequencerPort::MidiOutSequencerPort(std::unique_ptr<RtMidiOut> out) : out_(std::move(out)) {
-    out_->setErrorCallback(keepError, &lastError_);
+    // The callback that Open set writes to its own text, which dies with it.
+    out_->setErrorCallback(dropError);
 }
 
 MidiOutSequencerPort::~MidiOutSequencerPort() = default;

@@ -21,7 +21,5 @@ public:
 
 private:
     explicit MidiOutSequencerPort(std::unique_ptr<RtMidiOut> out);
-    // Declared first so that it outlives the port, whose closing may report to it.
-    std::string lastError_;  // what the port last complained of; sends ignore it
     std::unique_ptr<RtMidiOut> out_;
 };

@@ -1,5 +1,6 @@
 #include "clsReckoner.h"
 
+#include <exception>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -29,15 +30,6 @@ constexpr int16_t kHighestNote = 88;
 ReckonerListener& silentListener() {
     static ReckonerListener silent;
     return silent;
-}
-
-// Runs `body` and swallows whatever it throws: nothing leaves the engine.
-template <class Body>
-void guarded(Body&& body) noexcept {
-    try {
-        body();
-    } catch (...) {
-    }
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -83,8 +75,33 @@ clsReckoner::~clsReckoner() = default;
 
 void clsReckoner::SetListener(ReckonerListener* listener) { listener_ = listener ? listener : &silentListener(); }
 
+void clsReckoner::SetFaultReporter(FaultReporter reporter) { faultReporter_ = std::move(reporter); }
+
+// Nothing leaves the engine: whatever can throw (a handler, a dictionary) runs in here.
+template <class Body>
+bool clsReckoner::Guarded(const char* where, Body&& body) const noexcept {
+    try {
+        body();
+        return true;
+    } catch (const std::exception& e) {
+        ReportFault(where, e.what());
+    } catch (...) {
+        ReportFault(where, "unknown exception");
+    }
+    return false;
+}
+
+void clsReckoner::ReportFault(const char* where, std::string_view what) const noexcept {
+    if (!faultReporter_) return;
+    try {
+        faultReporter_(where, what);
+    } catch (...) {
+        // A reporter that fails loses its report, never the engine's promise.
+    }
+}
+
 void clsReckoner::SetMode(int32_t Mode) {
-    guarded([&] {
+    Guarded("clsReckoner::SetMode", [&] {
         mode_ = Mode;
         Clear();
         AnnounceVariations(0, 0);
@@ -116,7 +133,7 @@ void clsReckoner::ClearExtension() {
 }
 
 void clsReckoner::SetKey(const std::string& Key) {
-    guarded([&] {
+    Guarded("clsReckoner::SetKey", [&] {
         key_ = Key;
         KeyScales scales = BuildKeyScales(key_);
         keyCode_ = scales.KeyCode;
@@ -127,7 +144,7 @@ void clsReckoner::SetKey(const std::string& Key) {
 }
 
 void clsReckoner::SetVariation(int16_t Variation) {
-    guarded([&] {
+    Guarded("clsReckoner::SetVariation", [&] {
         variation_ = Variation;
         // Only a variation the last OnVariation offered: after NoChord or a mode
         // change the holder's old fingerings are not shown again.
@@ -141,7 +158,7 @@ void clsReckoner::SetVariation(int16_t Variation) {
 }
 
 void clsReckoner::SetType(int16_t TypeCode) {
-    guarded([&] {
+    Guarded("clsReckoner::SetType", [&] {
         if (mode_ == Modes::kChordDictionary) {
             typeCode_ = TypeCode;
             ShowChord();
@@ -156,17 +173,15 @@ void clsReckoner::SetType(int16_t TypeCode) {
 
 std::string clsReckoner::GetMapNotes() const {
     if (key_.empty() || extName_.empty()) return "";
-    try {
-        return GetNotes();
-    } catch (...) {
-        return "";
-    }
+    std::string notes;
+    Guarded("clsReckoner::GetMapNotes", [&] { notes = GetNotes(); });
+    return notes;
 }
 
 void clsReckoner::SetExtension(int Ext) { SetExtension(std::to_string(Ext)); }
 
 void clsReckoner::SetExtension(const std::string& Ext) {
-    guarded([&] {
+    Guarded("clsReckoner::SetExtension", [&] {
         if (Ext.size() < 3) {
             const std::optional<int> code = parseWhole(Ext);
             if (!code) return;  // neither a code nor a scale name
@@ -227,15 +242,14 @@ void clsReckoner::ShowChord() {
     if (extName_.empty() || key_.empty()) return;
     std::string code;
     if (fitsByte(typeCode_) && fitsByte(keyCode_) && fitsByte(extCode_)) {
-        try {
+        const bool looked = Guarded("clsReckoner::ShowChord", [&] {
             clsChordDictionary dictionary;
             code = dictionary
                        .ChordCode(static_cast<uint8_t>(typeCode_), static_cast<uint8_t>(keyCode_),
                                   static_cast<uint8_t>(extCode_))
                        .value_or("");
-        } catch (...) {
-            code.clear();
-        }
+        });
+        if (!looked) code.clear();
     }
     // The notice names the position type the user is looking at.
     if (typeCode_ >= 0 && typeCode_ < static_cast<int16_t>(kPositionTypeNames.size()))
@@ -269,12 +283,11 @@ void clsReckoner::ShowChord() {
 void clsReckoner::ShowScale() {
     if (key_.empty() || extName_.empty()) return;
     std::string code;
-    try {
+    const bool looked = Guarded("clsReckoner::ShowScale", [&] {
         clsScaleDictionary dictionary;
         code = dictionary.ScaleCode(extName_, GetNotes(), variationCount_);
-    } catch (...) {
-        code.clear();
-    }
+    });
+    if (!looked) code.clear();
     objScale_.reset();
     objScale_ = std::make_unique<clsScale>();
     objScale_->SetScaleCode(code);
@@ -293,7 +306,7 @@ void clsReckoner::ShowScale() {
 }
 
 void clsReckoner::ChordGenerator(const std::string& Notes) {
-    guarded([&] {
+    Guarded("clsReckoner::ChordGenerator", [&] {
         // A handler that starts the generator again ends this run: its list replaces ours.
         const uint32_t run = ++generatorRuns_;
         listener_->ClearMatches();

@@ -2,14 +2,17 @@
 // The engine of chords and scales. It holds the mode, key, position type,
 // extension or scale type and variation; looks chords and scales up in a fresh
 // dictionary for every lookup, keeps only the result, and answers every call
-// by raising its events (ReckonerListener) inside that call. It never throws.
+// by raising its events (ReckonerListener) inside that call. It never throws:
+// what it swallows (a handler that threw) goes to its fault reporter.
 // Handlers may call back into the engine: every event raised after a handler
 // has run still describes the engine's state as it then is, and a sequence
 // that a handler has overtaken (a new mode, chord or scale announced) stops.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "ReckonerListener.h"
 
@@ -25,6 +28,12 @@ public:
 
     // The receiver of the events; null drops them.
     void SetListener(ReckonerListener* listener);
+    // Told, inside the failing call, where (e.g. "clsReckoner::SetKey") and
+    // what the engine swallowed; the engine carries on either way. Apart from
+    // the listener: a fault is no event, and the listener may be what failed.
+    // Empty by default: faults go unreported.
+    using FaultReporter = std::function<void(std::string_view where, std::string_view what)>;
+    void SetFaultReporter(FaultReporter reporter);
 
     // One of Modes (0 chord dictionary .. 4 chart manager). Setting it clears
     // key and extension and refreshes.
@@ -55,6 +64,11 @@ public:
     void SetExtension(int Ext);
 
 private:
+    // Runs `body`; whatever it throws is reported under `where` and goes no
+    // further. True when `body` ran to its end.
+    template <class Body>
+    bool Guarded(const char* where, Body&& body) const noexcept;
+    void ReportFault(const char* where, std::string_view what) const noexcept;
     void ClearKey();
     void ClearExtension();
     void UpdateDisplay();
@@ -73,6 +87,7 @@ private:
                            uint32_t run);
 
     ReckonerListener* listener_;
+    FaultReporter faultReporter_;
 
     std::string key_;
     int16_t keyCode_ = 0;

@@ -3,13 +3,20 @@
 // tuning, and the panel going away or the application quitting mid-play.
 // Sequences are written with the words of Tokens(): "|" is a step's wait.
 
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <iterator>
+#include <set>
 
 #include "MidiTestSupport.h"
 #include "PauseTimer.h"
@@ -287,6 +294,44 @@ TEST_F(PlaybackTest, NotesKeepToTheScheduleAndAreNeverEarly) {
     panel->PlayScale(QStringLiteral("40~42~44~45~47"));
     const auto times = NoteOnTimes();
     ASSERT_EQ(times.size(), 9u);
+    for (size_t k = 1; k < times.size(); ++k) EXPECT_GE(times[k] - start, 48ms * k) << "note " << k;
+}
+
+// The kernel timers (timerfds) this process holds, by descriptor.
+std::set<int> TimerDescriptors() {
+    std::set<int> fds;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        if (std::filesystem::read_symlink(entry.path(), ec) == "anon_inode:[timerfd]")
+            fds.insert(std::stoi(entry.path().filename().string()));
+    }
+    return fds;
+}
+
+// A step timer whose timerfd cannot be armed must not leave a wait that never
+// ends: here an eventfd takes the timerfd's place, which the kernel refuses
+// to arm as a timer. The waits then go by the millisecond timer, still never early.
+TEST_F(PlaybackTest, AStepTimerTheKernelWillNotArmStillEndsEveryWaitOnTime) {
+    panel.reset();
+    const std::set<int> before = TimerDescriptors();
+    panel = std::make_unique<StepPanel>(recorder, out);
+    panel->HScroll1()->setValue(8);  // 48 ms
+    std::vector<int> added;
+    const std::set<int> after = TimerDescriptors();
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
+    ASSERT_EQ(added.size(), 1u);
+    const int standIn = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    ASSERT_GE(standIn, 0);
+    ASSERT_EQ(dup2(standIn, added[0]), added[0]);
+    ::close(standIn);
+    // Only a hung wait lets this fire: it ends the playback, and the sequence shows it.
+    QTimer::singleShot(30s, panel.get(), [this] { panel->Stop(); });
+
+    const auto start = MidiOutRecorder::Clock::now();
+    panel->PlayScale(QStringLiteral("40~42~44"));
+    EXPECT_EQ(Played(), "40 | off 42 | off 44 | off 42 | off 40 | off off");
+    const auto times = NoteOnTimes();
+    ASSERT_EQ(times.size(), 5u);
     for (size_t k = 1; k < times.size(); ++k) EXPECT_GE(times[k] - start, 48ms * k) << "note " << k;
 }
 

@@ -6,6 +6,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DictionaryData.h"
@@ -114,6 +115,39 @@ TEST(ReckonerRobustness, AHandlerThatThrowsStopsAtTheEngine) {
     EXPECT_EQ(recording.Events, (std::vector<std::string>{ev::Variation(0, 0), ev::Mode(0),
                                                           ev::Display(" ", "", "Select a key..."),
                                                           ev::Display("G ", "", "Select an extension...")}));
+}
+
+// What the engine swallows goes to its reporter, with the engine's call and
+// what was thrown; reporting changes nothing that the listener sees, and a
+// reporter that fails is swallowed too.
+TEST(ReckonerRobustness, WhatTheEngineSwallowsIsReportedWithItsPlace) {
+    ThrowingListener throwing;
+    clsReckoner engine(&throwing);
+    std::vector<std::string> reports;
+    engine.SetFaultReporter([&reports](std::string_view where, std::string_view what) {
+        reports.push_back(std::string(where) + ": " + std::string(what));
+    });
+    engine.SetMode(0);
+    engine.SetKey("C");
+    engine.ChordGenerator("48~52~55");
+    EXPECT_EQ(throwing.Events, (std::vector<std::string>{ev::Variation(0, 0), ev::Mode(0), ev::kClear,
+                                                         ev::Match("C", "Major (1-3-5)")}));
+    // The generator's own SetKey and SetExtension carry on inside it, then its read-out fails.
+    EXPECT_EQ(reports, (std::vector<std::string>{
+                           "clsReckoner::SetMode: handler failed", "clsReckoner::SetKey: handler failed",
+                           "clsReckoner::SetKey: handler failed", "clsReckoner::SetExtension: handler failed",
+                           "clsReckoner::ChordGenerator: handler failed"}));
+
+    struct OddThrower : ReckonerListener {
+        void OnMode(int32_t, std::string) override { throw 7; }
+    } odd;
+    engine.SetListener(&odd);
+    reports.clear();
+    engine.SetMode(1);
+    EXPECT_EQ(reports, std::vector<std::string>{"clsReckoner::SetMode: unknown exception"});
+
+    engine.SetFaultReporter([](std::string_view, std::string_view) { throw std::runtime_error("log full"); });
+    EXPECT_NO_THROW(engine.SetMode(1));
 }
 
 }  // namespace
