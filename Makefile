@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 25
 PREFIX     ?= /usr/local
 
-.PHONY: deps configure build run test test-asan bench fuzz install clean
+.PHONY: deps configure build program run test test-asan bench fuzz install clean
 
 deps:
 	@scripts/install-deps
@@ -18,10 +18,15 @@ deps:
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
+# Everything: the program, the tests, the benchmarks and the look tools.
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program and the libraries it links, nothing else.
+program: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quillfret-pro
+
+run: program
 	@$(BUILD)/src/app/quillfret-pro
 
 test: build
@@ -43,7 +48,7 @@ bench: build
 fuzz: deps
 	@scripts/fuzz-charts $(FUZZ_SECONDS)
 
-install: build
+install: program
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
