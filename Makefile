@@ -40,10 +40,16 @@ test-asan: deps
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
+# Every benchmark runs; any that failed are named at the end, and fail the run.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done; true
-	@BUILD=$(BUILD) bench/startup.sh
-	@BUILD=$(BUILD) bench/synth.sh
+	@failed=""; \
+	for b in $(BUILD)/bench/bench_*; do \
+	    [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	    "$$b" || failed="$$failed $${b##*/}"; \
+	done; \
+	BUILD=$(BUILD) bench/startup.sh || failed="$$failed bench/startup.sh"; \
+	BUILD=$(BUILD) bench/synth.sh || failed="$$failed bench/synth.sh"; \
+	if [ -n "$$failed" ]; then echo "make bench: failed:$$failed" >&2; exit 1; fi
 
 fuzz: deps
 	@scripts/fuzz-charts $(FUZZ_SECONDS)
