@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 25
 PREFIX     ?= /usr/local
 
-.PHONY: deps configure build run test test-asan bench fuzz install clean
+.PHONY: deps configure build program run test test-asan bench fuzz install clean
 
 deps:
 	@scripts/install-deps
@@ -18,10 +18,15 @@ deps:
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
+# Everything: the program, the tests, the benchmarks and the look tools.
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program and the libraries it links, nothing else.
+program: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quillfret-pro
+
+run: program
 	@$(BUILD)/src/app/quillfret-pro
 
 test: build
@@ -35,15 +40,21 @@ test-asan: deps
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
+# Every benchmark runs; any that failed are named at the end, and fail the run.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && "$$b"; done; true
-	@BUILD=$(BUILD) bench/startup.sh
-	@BUILD=$(BUILD) bench/synth.sh
+	@failed=""; \
+	for b in $(BUILD)/bench/bench_*; do \
+	    [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	    "$$b" || failed="$$failed $${b##*/}"; \
+	done; \
+	BUILD=$(BUILD) bench/startup.sh || failed="$$failed bench/startup.sh"; \
+	BUILD=$(BUILD) bench/synth.sh || failed="$$failed bench/synth.sh"; \
+	if [ -n "$$failed" ]; then echo "make bench: failed:$$failed" >&2; exit 1; fi
 
 fuzz: deps
 	@scripts/fuzz-charts $(FUZZ_SECONDS)
 
-install: build
+install: program
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:

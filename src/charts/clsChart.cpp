@@ -45,6 +45,9 @@ clsChart::~clsChart() {
     delete ChartForm_.data();
 }
 
+// Here, where frmChart is complete: QPointer's conversion needs it.
+frmChart* clsChart::ChartForm() const { return ChartForm_; }
+
 bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
     if (ChartForm_) return false;  // a viewer serves one request
     if (ChartFile.isEmpty()) {

@@ -45,7 +45,7 @@ public:
     static int LabelLeft(int cellLeft, qsizetype labelLength);
 
     // The chart window while it is open.
-    frmChart* ChartForm() const { return ChartForm_; }
+    frmChart* ChartForm() const;
 
 signals:
     // The chart window has closed and is gone; the viewer goes next.

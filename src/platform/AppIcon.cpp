@@ -1,12 +1,9 @@
 #include "AppIcon.h"
 
+#include "AppIconEngine.h"
+
 namespace AppIcon {
 
-QIcon Icon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/quillfret-pro-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
+QIcon Icon() { return QIcon(new AppIconEngine); }
 
 }  // namespace AppIcon

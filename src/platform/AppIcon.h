@@ -1,6 +1,7 @@
 #pragma once
 // The program's icon (a chord diagram on a fretboard), in the sizes that
-// windows, the task bar and the tray ask for.
+// windows, the task bar and the tray ask for, each decoded when first asked
+// for (AppIconEngine).
 
 #include <QIcon>
 

@@ -11,6 +11,9 @@
 #ifndef QF_VERSION
 #define QF_VERSION "0.0.0"
 #endif
+#ifndef QF_INSTALLED_HELP_DIR
+#define QF_INSTALLED_HELP_DIR "../share/quillfret-pro/help"
+#endif
 #ifndef QF_SOURCE_HELP_DIR
 #define QF_SOURCE_HELP_DIR ""
 #endif
@@ -23,8 +26,10 @@ const QLatin1String kContentsName("index.html");
 
 QString fileUrl(const QString& path) { return QUrl::fromLocalFile(QDir::cleanPath(path)).toString(); }
 
+// Relative to the program's folder, unless the build installs it to a fixed folder.
 QString installedHelpDir(const QString& applicationDir) {
-    return applicationDir + QStringLiteral("/../share/quillfret-pro/help/");
+    const QString dir = QString::fromUtf8(QF_INSTALLED_HELP_DIR);
+    return (QDir::isAbsolutePath(dir) ? dir : applicationDir + QLatin1Char('/') + dir) + QLatin1Char('/');
 }
 
 // Without an application object the program folder is unknown; the working

@@ -16,7 +16,8 @@ QString VersionText();
 QString ProductPageName();
 
 // The product page "main.html" installed beside the help, as a file URL:
-// <program folder>/../share/quillfret-pro/help/main.html when it is there,
+// <data folder>/quillfret-pro/help/main.html (by default
+// <program folder>/../share/quillfret-pro/help/main.html) when it is there,
 // else the source tree's help/main.html when it is there (a program run from
 // its build folder), else the installed location all the same.
 QString ProductPageUrl();

@@ -2,6 +2,7 @@
 // Readable GoogleTest output for Qt values.
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -13,3 +14,4 @@ inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << '}';
 }
 inline void PrintTo(const QPoint& p, std::ostream* os) { *os << '(' << p.x() << ", " << p.y() << ')'; }
+inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << 'x' << s.height(); }
