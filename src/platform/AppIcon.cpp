@@ -4,6 +4,11 @@
 
 namespace AppIcon {
 
-QIcon Icon() { return QIcon(new AppIconEngine); }
+QIcon Icon() {
+    // One icon for the run: every window and the tray share what it has
+    // decoded, and on X11 each window asks it for every size.
+    static const QIcon icon(new AppIconEngine);
+    return icon;
+}
 
 }  // namespace AppIcon

@@ -73,7 +73,7 @@ TEST(AppIconEngine, DrawsAsTheSixFilesAddedToAnIconDo) {
     for (const QSize& size : sizes) {
         for (qreal ratio : {1.0, 1.5, 2.0}) {
             for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
-                const QIcon lazy = AppIcon::Icon();  // only what this size needs decoded
+                const QIcon lazy(new AppIconEngine);  // only what this size needs decoded
                 const QPixmap want = eager.pixmap(size, ratio, mode);
                 const QPixmap got = lazy.pixmap(size, ratio, mode);
                 EXPECT_EQ(got.toImage(), want.toImage()) << size.width() << "x" << size.height() << " @" << ratio
@@ -97,5 +97,9 @@ TEST(AppIconEngine, DrawsAsTheSixFilesAddedToAnIconDo) {
     for (const QRect& rect : {QRect(0, 0, 64, 64), QRect(3, 5, 20, 20), QRect(0, 0, 50, 30)})
         EXPECT_EQ(painted(AppIcon::Icon(), rect), painted(eager, rect)) << rect.width() << "x" << rect.height();
 }
+
+// Every window and the tray get one icon, so a size is decoded once a run
+// however many windows ask for it.
+TEST(AppIcon, IsOneIconForTheWholeRun) { EXPECT_EQ(AppIcon::Icon().cacheKey(), AppIcon::Icon().cacheKey()); }
 
 }  // namespace
