@@ -9,8 +9,8 @@
 
 namespace {
 
-// The square sizes there are files for, smallest first.
-constexpr std::array<int, 6> kSizes = {16, 32, 48, 64, 128, 256};
+// The square sizes there are files for, smallest first, as the build lists them.
+constexpr std::array kSizes = {QF_ICON_SIZES};
 
 QString pathFor(int size) { return QStringLiteral(":/icons/quillfret-pro-%1.png").arg(size); }
 
