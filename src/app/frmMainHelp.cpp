@@ -26,7 +26,7 @@ void frmMain::OpenHelpNow(bool search) {
         return;
     }
     QString error;
-    if (!HelpViewer::Open(helpFile, search ? HelpViewer::Page::Search : HelpViewer::Page::Contents, &error))
+    if (!HelpViewer::Open(helpFile, search ? HelpViewer::Page::Search : HelpViewer::Page::Contents, &error, this))
         Prompter::Current().Message(error, AppSettings::AppTitle(), Prompter::Icon::None);
 }
 

@@ -10,6 +10,7 @@
 #include "AppSettings.h"
 #include "ChartCanvas.h"
 #include "Prompter.h"
+#include "ScreenFit.h"
 #include "frmChart.h"
 
 namespace {
@@ -93,6 +94,7 @@ bool clsChart::ShowChart(const QString& ChartFile, const QString& ChartName) {
 
     ChartForm_ = form.release();
     connect(ChartForm_, &frmChart::OnUnload, this, &clsChart::ChartForm_OnUnload, Qt::DirectConnection);
+    ScreenFit::Place(ChartForm_, qobject_cast<const QWidget*>(parent()));
     ChartForm_->show();
     ChartForm_->activateWindow();
     return true;

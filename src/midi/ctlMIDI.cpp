@@ -18,6 +18,7 @@
 #include "MIDI_OUT.h"
 #include "PauseTimer.h"
 #include "PlayButtonStates.h"
+#include "ScreenFit.h"
 #include "Twips.h"
 #include "frmMaint.h"
 
@@ -245,6 +246,7 @@ void ctlMIDI::showDialog(bool silence, Load load) {
     connect(form, &frmMaint::SaveSound, this, &ctlMIDI::MaintForm_SaveSound);
     connect(form, &frmMaint::SaveStrum, this, &ctlMIDI::MaintForm_SaveStrum);
     load(form.data());
+    ScreenFit::Place(form.data(), window());
     form->exec();
     if (*alive) maintForm_ = nullptr;
     delete form.data();

@@ -16,6 +16,8 @@
 #include <QTextStream>
 #include <QVBoxLayout>
 
+#include "ScreenFit.h"
+
 namespace {
 
 const QLatin1String kKeywordFile("keywords.txt");
@@ -107,7 +109,7 @@ HelpViewer::HelpViewer(const QString& helpFile) : helpFile_(helpFile) {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);
 }
 
-bool HelpViewer::Open(const QString& helpFile, Page page, QString* error) {
+bool HelpViewer::Open(const QString& helpFile, Page page, QString* error, const QWidget* main) {
     QFile contents(helpFile);
     if (!contents.open(QIODevice::ReadOnly)) {
         if (error) *error = QStringLiteral("The help file %1 could not be read: %2").arg(helpFile, contents.errorString());
@@ -125,6 +127,7 @@ bool HelpViewer::Open(const QString& helpFile, Page page, QString* error) {
         viewer->ShowSearch();
     else
         viewer->ShowContents();
+    if (!viewer->isVisible()) ScreenFit::Place(viewer, main);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -29,9 +29,9 @@ public:
     };
 
     // Shows the help window for the contents page `helpFile` at the contents
-    // or the search. False, with the reason in `error`, when the page cannot
-    // be read; nothing is shown then.
-    static bool Open(const QString& helpFile, Page page, QString* error = nullptr);
+    // or the search, on the screen of the main window `main`. False, with the
+    // reason in `error`, when the page cannot be read; nothing is shown then.
+    static bool Open(const QString& helpFile, Page page, QString* error = nullptr, const QWidget* main = nullptr);
     // The open help window, or null.
     static HelpViewer* Instance();
 

@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ScreenFit.h"
+
 namespace {
 
 QString plainBreaks(QString text) {
@@ -27,14 +29,20 @@ public:
 
     std::optional<QString> Input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
-        bool ok = false;
-        const QString text = QInputDialog::getText(QApplication::activeWindow(), title, plainBreaks(prompt),
-                                                   QLineEdit::Normal, defaultText, &ok);
-        if (!ok) return std::nullopt;
-        return text;
+        // Made here rather than by getText, so that it can be kept on the screen.
+        QInputDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(plainBreaks(prompt));
+        dialog.setTextValue(defaultText);
+        ScreenFit::Keep(&dialog);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.textValue();
     }
 
-    void RunModal(QDialog& dialog) override { dialog.exec(); }
+    void RunModal(QDialog& dialog) override {
+        ScreenFit::Keep(&dialog);
+        dialog.exec();
+    }
 
 private:
     static QMessageBox::Icon toIcon(Icon icon) {

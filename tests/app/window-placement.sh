@@ -1,0 +1,200 @@
+#!/bin/sh
+# The real program under Xvfb with a window manager (openbox) and a panel
+# along the bottom edge (trayer, which keeps its strip from the windows), on
+# a screen of 1280 x 800 and on one of 1024 x 768. With the main window at
+# the lower right of the screen, the chart viewer, the help window and the
+# about box open inside the screen's available area, frames included, each
+# at its own size; the main window stays where it was.
+# Every wait is for a condition, and all of them together stay inside the
+# time the test is given; a failure names the screen and the step.
+# Usage: window-placement.sh <program> [seconds the whole test may take, 120]
+set -eu
+
+if [ "${1:-}" != "--inside" ]; then
+    prog="$1"
+    deadline=$(($(date +%s) + ${2:-120} - 10))
+    for tool in xvfb-run openbox trayer xdotool xwininfo xprop; do
+        command -v "$tool" >/dev/null || { echo "window-placement: $tool is missing (scripts/install-deps)"; exit 1; }
+    done
+    tmp="$(mktemp -d)"
+    trap 'rm -rf "$tmp"' EXIT
+    . "$(dirname "$0")/../../scripts/private-session.sh"
+    private_session "$tmp"
+    export QT_QPA_PLATFORM=xcb HOME="$tmp"
+    unset WAYLAND_DISPLAY XDG_SESSION_TYPE
+    for screen in 1280x800 1024x768; do
+        mkdir -p "$tmp/$screen"
+        xvfb-run -a -s "-screen 0 ${screen}x24" sh "$0" --inside "$prog" "$tmp" "$deadline" "$screen" || exit 1
+    done
+    echo "window-placement: passed"
+    exit 0
+fi
+
+prog="$2"
+tmp="$3"
+deadline="$4"
+screen="$5"
+pid=""
+wm=""
+panel=""
+trap 'kill $pid $wm $panel 2>/dev/null || true' EXIT
+step="starting"
+fail() {
+    echo "window-placement: FAILED on the $screen screen in step \"$step\": $*"
+    echo "--- program output:"; cat "$tmp/program.log" 2>/dev/null || true
+    echo "--- window manager output:"; tail -n 20 "$tmp/openbox.log" 2>/dev/null || true
+    exit 1
+}
+begin() {
+    step="$1"
+    [ "$(date +%s)" -lt "$deadline" ] || fail "no time left for it"
+}
+# Waits for a condition (a shell command) up to 30 s and never past the
+# deadline, or the test fails.
+wait_for() {
+    what="$1"; shift
+    since_=$(date +%s)
+    until "$@" >/dev/null 2>&1; do
+        [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || fail "the program ended"
+        now_=$(date +%s)
+        [ "$now_" -lt $((since_ + 30)) ] && [ "$now_" -lt "$deadline" ] || fail "timed out waiting for $what"
+        sleep 0.05
+    done
+}
+
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+shown() { [ -n "$(find_window "$1")" ]; }
+gone() { ! shown "$1"; }
+# A window's client area on the screen: "x y width height".
+client() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+                             /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+}
+# With the frame the window manager put round it: "left top right bottom",
+# the edges' places on the screen.
+frame() {
+    set -- $(client "$1") $(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,)
+    [ $# -eq 8 ] || set -- "$1" "$2" "$3" "$4" 0 0 0 0
+    echo "$(($1 - $5)) $(($2 - $7)) $(($1 + $3 + $6)) $(($2 + $4 + $8))"
+}
+framed() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q =; }
+size() { set -- $(client "$1"); echo "$3 $4"; }
+# The available area: the first desktop's work area, "left top right bottom".
+area() {
+    set -- $(xprop -root _NET_WORKAREA | sed -n 's/.*= *//p' | tr -d ,)
+    echo "$1 $2 $(($1 + $3)) $(($2 + $4))"
+}
+# A window's frame lies inside the available area.
+inside() {
+    set -- $(frame "$1") $(area)
+    [ "$1" -ge "$5" ] && [ "$2" -ge "$6" ] && [ "$3" -le "$7" ] && [ "$4" -le "$8" ]
+}
+# Waits for a window (by its title), framed, then checks that it lies inside
+# the available area at the size it should have ("width height", a pattern);
+# its id in `win`.
+check_window() {
+    title="$1" want="$2"
+    wait_for "the window \"$title\"" shown "$title"
+    win=$(find_window "$title")
+    wait_for "the frame round \"$title\"" framed "$win"
+    # The window manager has placed it once it stops moving.
+    settled() { a="$(frame "$win")"; sleep 0.1; [ "$a" = "$(frame "$win")" ]; }
+    wait_for "\"$title\" to settle" settled
+    inside "$win" || fail "\"$title\" has its frame at $(frame "$win") (left top right bottom), outside the available area $(area)"
+    case "$(size "$win")" in
+        $want) ;;
+        *) fail "\"$title\" is $(size "$win") (width height), not its own size ($want)" ;;
+    esac
+    echo "$screen: \"$title\" at $(frame "$win") inside $(area)"
+}
+point() {
+    [ "$(xdotool getmouselocation | cut -d' ' -f1,2)" = "x:$1 y:$2" ] || xdotool mousemove --sync "$1" "$2"
+}
+click_main() {
+    set -- $(client "$main") "$1" "$2"
+    point $(($1 + $5)) $(($2 + $6))
+    xdotool click 1
+}
+# A popup menu: a window of the program's besides its two.
+menu_shown() {
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$w" = "$main" ] || [ "$w" = "$tab" ] || return 0
+    done
+    return 1
+}
+menu_gone() { ! menu_shown; }
+main_stayed() { [ "$(client "$main")" = "$home" ] || fail "the main window moved to $(client "$main") from $home"; }
+
+cat >"$tmp/openbox-rc.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <resistance><strength>0</strength><screen_edge_strength>0</screen_edge_strength></resistance>
+</openbox_config>
+EOF
+openbox --config-file "$tmp/openbox-rc.xml" >"$tmp/openbox.log" 2>&1 &
+wm=$!
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+begin "the window manager"
+wait_for "the window manager" wm_running
+# A panel of 32 pixels along the bottom edge: the available area ends above it.
+trayer --edge bottom --align left --widthtype percent --width 50 --height 32 --SetDockType true \
+    --SetPartialStrut true >"$tmp/trayer.log" 2>&1 &
+panel=$!
+set -- $(echo "$screen" | tr x ' ')
+screen_height=$2
+area_set() { set -- $(area); [ "$4" -le $((screen_height - 32)) ]; }
+begin "the panel"
+wait_for "the panel's strip (work area $(area))" area_set
+
+# A chart, remembered as the current one, for "View Current Chart".
+charts="$XDG_DATA_HOME/Quillfret Pro/Charts"
+mkdir -p "$charts" "$XDG_CONFIG_HOME/Quillfret Pro"
+printf 'Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0\r\n' >"$charts/Placed.cht"
+printf '[Settings]\nFirst=False\nChartFile=%s\nChartName=Placed\n' "$charts/Placed.cht" \
+    >"$XDG_CONFIG_HOME/Quillfret Pro/Quillfret Pro.ini"
+
+begin "start-up"
+"$prog" >"$tmp/program.log" 2>&1 &
+pid=$!
+wait_for "the main window" shown '^Quillfret Pro$'
+wait_for "the tablature window" shown '^Tab Window$'
+main=$(find_window '^Quillfret Pro$')
+tab=$(find_window '^Tab Window$')
+# To the lower right, as far as the available area goes.
+begin "the main window to the lower right"
+set -- $(area) $(client "$main")
+xdotool windowmove "$main" $(($3 - $7)) $(($4 - $8))
+at_corner() { set -- $(area) $(client "$main"); [ "$5" -eq $(($3 - $7)) ] && [ "$6" -eq $(($4 - $8)) ]; }
+wait_for "the main window at the lower right (it is at $(client "$main"))" at_corner
+home="$(client "$main")"
+
+# The Menu button's popup menu: its sixth item, past two separators.
+begin "the chart viewer"
+click_main 30 36
+wait_for "the main menu" menu_shown
+xdotool key Down Down Down Down Down Down Return
+# 9285 twips wide; 6240 high under its menu bar.
+check_window '^Placed Chart \[1 Items\]$' "619 4[3-9]?"
+main_stayed
+xdotool windowactivate --sync "$win" key alt+f c
+wait_for "the chart viewer to close" gone '^Placed Chart \[1 Items\]$'
+
+# The Help button's popup menu: Help Contents, then About.
+begin "the help window"
+click_main 110 8
+wait_for "the help menu" menu_shown
+xdotool key Down Return
+check_window '^Quillfret Pro Help$' "620 560"
+main_stayed
+xdotool windowclose "$win"
+wait_for "the help window to close" gone '^Quillfret Pro Help$'
+
+begin "the about box"
+click_main 110 8
+wait_for "the help menu" menu_shown
+xdotool key Up Return
+# 6600 x 3000 twips.
+check_window '^About Quillfret$' "440 200"
+main_stayed
+xdotool windowactivate --sync "$win" key Escape
+wait_for "the about box to close" gone '^About Quillfret$'
