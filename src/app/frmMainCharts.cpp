@@ -3,6 +3,7 @@
 // button adds what the fretboard shows to the current chart.
 #include <QAction>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "AppSettings.h"
@@ -41,14 +42,22 @@ clsChart* frmMain::objChart() const { return objChart_; }
 void frmMain::SetCurrentChart(const QString& ChartFile, const QString& ChartName) {
     chartTag_ = ChartFile;
     chartName_ = ChartName;
-    lblChart_->setText(QStringLiteral("Chart: ") + ChartName);
+    ShowChartCaption(QStringLiteral("Chart: ") + ChartName, ChartName);
     mnuHiddenViewCC_->setEnabled(!ChartFile.isEmpty());
+}
+
+void frmMain::ShowChartCaption(const QString& caption, const QString& tip) {
+    chartCaption_ = caption;
+    // A long name would push "Chart:" out of the label on the left.
+    const QFontMetrics metrics(lblChart_->font());
+    lblChart_->setText(metrics.elidedText(caption, Qt::ElideRight, lblChart_->contentsRect().width()));
+    lblChart_->setToolTip(tip);
 }
 
 void frmMain::ForgetCurrentChart() {
     chartTag_.clear();
     chartName_.clear();
-    lblChart_->setText(QStringLiteral("Chart: *****"));
+    ShowChartCaption(QStringLiteral("Chart: *****"), QString());
     mnuHiddenViewCC_->setEnabled(false);
     SaveCurrentChart();
 }
