@@ -12,8 +12,6 @@
 #include "NeckCodes.h"
 #include "PlainText.h"
 #include "Prompter.h"
-// clsChart.h needs the chart window complete for its ChartForm().
-#include "frmChart.h"
 #include "clsChart.h"
 #include "clsReckoner.h"
 #include "ctlChartControls.h"
@@ -70,10 +68,8 @@ void frmMain::SaveCurrentChart() {
 // ---- the chart panel ----
 
 void frmMain::ChartControl_ChartSelected() {
-    CarryOn("frmMain::ChartControl_ChartSelected")([&] {
-        if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_)
-            MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
-    });
+    if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_)
+        MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
 }
 
 void frmMain::ChartControl_OnChartClick(const QString& ChartFile, const QString& ChartName) {
