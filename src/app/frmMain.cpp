@@ -128,6 +128,7 @@ void frmMain::CreateControls() {
     MIDI_->SetOutput(midiOut_);
     lblChart_ = place(new QLabel(QStringLiteral("Chart: *****"), this), "lblChart", 2160, 6330, 1770, 255);
     lblChart_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblChart_->setTextFormat(Qt::PlainText);  // a chart's name is never markup
 
     // The MIDI panel lists the devices here; its selection opens one.
     lstDevices_ = place(new QListWidget(this), "lstDevices", 30, kHeightTwips + 120, 1800, 600);

@@ -247,6 +247,9 @@ private:
     void objChart_OnChartNotFound(const QString& ChartFile);
     void ShowChartWindow(const QString& ChartFile, const QString& ChartName);
     void SetCurrentChart(const QString& ChartFile, const QString& ChartName);
+    // lblChart shows `caption`, cut short with "…" where it does not fit;
+    // `tip` (the whole name) is its tooltip.
+    void ShowChartCaption(const QString& caption, const QString& tip);
     // No current chart any more ("Chart: *****"), in the settings too.
     void ForgetCurrentChart();
     // The settings "ChartFile" and "ChartName" follow the current chart; only
@@ -353,6 +356,8 @@ private:
     QString currentKey_;
     QString chartTag_;
     QString chartName_;
+    // What lblChart says in full, before it is cut to fit.
+    QString chartCaption_ = QStringLiteral("Chart: *****");
     bool mapFlag_ = false;
     bool playing_ = false;
     bool stopChart_ = false;

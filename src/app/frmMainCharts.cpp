@@ -3,6 +3,7 @@
 // button adds what the fretboard shows to the current chart.
 #include <QAction>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "AppSettings.h"
@@ -11,8 +12,6 @@
 #include "NeckCodes.h"
 #include "PlainText.h"
 #include "Prompter.h"
-// clsChart.h needs the chart window complete for its ChartForm().
-#include "frmChart.h"
 #include "clsChart.h"
 #include "clsReckoner.h"
 #include "ctlChartControls.h"
@@ -41,14 +40,22 @@ clsChart* frmMain::objChart() const { return objChart_; }
 void frmMain::SetCurrentChart(const QString& ChartFile, const QString& ChartName) {
     chartTag_ = ChartFile;
     chartName_ = ChartName;
-    lblChart_->setText(QStringLiteral("Chart: ") + ChartName);
+    ShowChartCaption(QStringLiteral("Chart: ") + ChartName, ChartName);
     mnuHiddenViewCC_->setEnabled(!ChartFile.isEmpty());
+}
+
+void frmMain::ShowChartCaption(const QString& caption, const QString& tip) {
+    chartCaption_ = caption;
+    // A long name would push "Chart:" out of the label on the left.
+    const QFontMetrics metrics(lblChart_->font());
+    lblChart_->setText(metrics.elidedText(caption, Qt::ElideRight, lblChart_->contentsRect().width()));
+    lblChart_->setToolTip(tip);
 }
 
 void frmMain::ForgetCurrentChart() {
     chartTag_.clear();
     chartName_.clear();
-    lblChart_->setText(QStringLiteral("Chart: *****"));
+    ShowChartCaption(QStringLiteral("Chart: *****"), QString());
     mnuHiddenViewCC_->setEnabled(false);
     SaveCurrentChart();
 }
@@ -61,10 +68,8 @@ void frmMain::SaveCurrentChart() {
 // ---- the chart panel ----
 
 void frmMain::ChartControl_ChartSelected() {
-    CarryOn("frmMain::ChartControl_ChartSelected")([&] {
-        if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_)
-            MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
-    });
+    if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_)
+        MIDI_->PlayButtons(PlayButtonStates::kNothingToPlay);
 }
 
 void frmMain::ChartControl_OnChartClick(const QString& ChartFile, const QString& ChartName) {

@@ -75,7 +75,7 @@ void frmMain::Form_Load() {
         if (TabWindowForm_) ChartControl_->SetLstItems(TabWindowForm_->lstChartItems());
     });
     carryOn([&] {
-        QString start = lblChart_->text();
+        QString start = chartCaption_;
         start.remove(QStringLiteral("Chart:"));
         ChartControl_->SetStartChart(start.trimmed());
     });

@@ -96,13 +96,10 @@ void frmMain::objReckoner_OnScaleType(int16_t TypeCode) {
 
 void frmMain::Neck_OnChord() {
     mapOnScreen_ = false;
-    const CarryOn carryOn("frmMain::Neck_OnChord");
-    carryOn([&] {
+    CarryOn("frmMain::Neck_OnChord")([&] {
         if (TabWindowForm_) TabWindowForm_->SetTabText(Neck_->ChordTab());
     });
-    carryOn([&] {
-        if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_) MIDI_->PlayButtons(PlayButtonStates::kReady);
-    });
+    if (objReckoner_->Mode() < Modes::kChordGenerator && !playing_) MIDI_->PlayButtons(PlayButtonStates::kReady);
 }
 
 void frmMain::Neck_OnScale() {

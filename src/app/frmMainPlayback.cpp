@@ -33,11 +33,10 @@ void frmMain::MIDI_OnPlay() {
     // A tick left from the last playback must not silence this one.
     tmrOff_.stop();
     offTicks_ = 0;
-    const CarryOn carryOn("frmMain::MIDI_OnPlay");
-    carryOn([&] { ChartControl_->EnableLists(false); });
-    carryOn([&] { MIDI_->EnableDeviceButtons(false); });
-    carryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kPlaying); });
-    carryOn([&] {
+    ChartControl_->EnableLists(false);
+    MIDI_->EnableDeviceButtons(false);
+    MIDI_->PlayButtons(PlayButtonStates::kPlaying);
+    CarryOn("frmMain::MIDI_OnPlay")([&] {
         switch (objReckoner_->Mode()) {
             case Modes::kChordDictionary:
                 MIDI_->PlayChord(Neck_->MIDICode());
@@ -53,9 +52,9 @@ void frmMain::MIDI_OnPlay() {
         }
     });
     playing_ = false;
-    carryOn([&] { ChartControl_->EnableLists(true); });
-    carryOn([&] { MIDI_->EnableDeviceButtons(true); });
-    carryOn([&] { MIDI_->PlayButtons(PlayButtonStates::kReady); });
+    ChartControl_->EnableLists(true);
+    MIDI_->EnableDeviceButtons(true);
+    MIDI_->PlayButtons(PlayButtonStates::kReady);
     tmrOff_.start();
     stopChart_ = false;
     if (!deferred_.empty() || playPending_) QMetaObject::invokeMethod(this, &frmMain::RunDeferred, Qt::QueuedConnection);

@@ -62,7 +62,7 @@ QImage ChartCanvas::Diagram(const ChartCell& cell) {
         case ChartCell::Drawing::Chord: renderer_->WriteChord(cell.Code); break;
         case ChartCell::Drawing::Scale: renderer_->WriteScale(cell.Code); break;
         case ChartCell::Drawing::Map:
-            // An empty note list draws nothing: the cell then shows the empty neck.
+            // The neck keeps its last drawing for a map with no notes: clear it first.
             renderer_->Clear();
             renderer_->MapNotes(cell.Code, cell.Flag, true);
             break;

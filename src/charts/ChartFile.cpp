@@ -88,6 +88,16 @@ QString RootOf(const QString& displayText) {
 
 std::optional<bool> ParseMapFlag(const QString& text) { return PlainText::ParseBool(text); }
 
+std::optional<MapCode> ParseMapCode(const QString& code) {
+    const qsizetype tilde = code.indexOf(QLatin1Char('~'));
+    if (tilde < 0) return std::nullopt;
+    const QString notes = code.left(tilde);
+    if (notes.trimmed().isEmpty()) return std::nullopt;
+    const std::optional<bool> flag = ParseMapFlag(code.section(QLatin1Char('~'), 1, 1));
+    if (!flag) return std::nullopt;
+    return MapCode{notes, *flag};
+}
+
 QString ChartFolder() { return AppPaths::GetAppPath() + QStringLiteral("Charts/"); }
 
 QString PathOf(const QString& folder, const QString& name) { return folder + name + kExtension; }

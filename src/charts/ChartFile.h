@@ -41,6 +41,16 @@ QString RootOf(const QString& displayText);
 // = True). Nothing else.
 std::optional<bool> ParseMapFlag(const QString& text);
 
+// A map item's code: the note list (root first), "~", the flag; anything
+// after a second "~" is dropped.
+struct MapCode {
+    QString Notes;
+    bool Flag = false;
+};
+// Nothing when the code has no "~", its flag does not read, or its note list
+// is blank: such a map has nothing to draw, and is shown as its label alone.
+std::optional<MapCode> ParseMapCode(const QString& code);
+
 // The chart folder: the program's data folder & "Charts/".
 QString ChartFolder();
 // folder & name & ".cht"; folder ends in "/".

@@ -122,28 +122,28 @@ void clsChart::placeCell(ChartCanvas& canvas, ChartCell cell) {
 }
 
 void clsChart::DrawChartItem(ChartCanvas& canvas, const ChartItem& item) {
-    // A line that lacks what its kind needs (a hand edit) keeps its label and
-    // gets no diagram, as free text does: one such line never hides the rest.
+    // A line that lacks what its kind needs (a hand edit, or a "~" with no
+    // code after it) keeps its label and gets no diagram, as free text does:
+    // one such line never hides the rest, nor shows as an empty fretboard.
     ChartCell cell;
     switch (::ChartFile::KindOf(item.Text)) {
         case ::ChartFile::Kind::Map: {
             cell.Label = item.Text.mid(4);
-            // The code is the note list, "~", and the flag.
-            if (!item.Code.contains(QLatin1Char('~'))) break;
-            const std::optional<bool> flag = ::ChartFile::ParseMapFlag(item.Code.section(QLatin1Char('~'), 1, 1));
-            if (!flag) break;
+            const std::optional<::ChartFile::MapCode> map = ::ChartFile::ParseMapCode(item.Code);
+            if (!map) break;
             cell.Kind = ChartCell::Drawing::Map;
-            cell.Code = item.Code.section(QLatin1Char('~'), 0, 0);
-            cell.Flag = *flag;
+            cell.Code = map->Notes;
+            cell.Flag = map->Flag;
             break;
         }
         case ::ChartFile::Kind::Scale:
         case ::ChartFile::Kind::Chord: {
             cell.Label = item.Text.mid(6);
-            if (!item.HasCode) break;
+            const QString code = item.Code.section(QLatin1Char('~'), 0, 0);
+            if (code.trimmed().isEmpty()) break;
             const bool scale = ::ChartFile::KindOf(item.Text) == ::ChartFile::Kind::Scale;
             cell.Kind = scale ? ChartCell::Drawing::Scale : ChartCell::Drawing::Chord;
-            cell.Code = item.Code.section(QLatin1Char('~'), 0, 0) + QLatin1Char('$') + ChartFile::RootOf(item.Text);
+            cell.Code = code + QLatin1Char('$') + ChartFile::RootOf(item.Text);
             break;
         }
         case ::ChartFile::Kind::Text:

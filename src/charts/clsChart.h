@@ -35,9 +35,10 @@ public:
     // Shows the chart file `ChartFile` (a full path), the blank chart for
     // "BLANK", or says that no chart is selected for "". `ChartName` goes in
     // the window's caption. A file that is missing or cannot be read is
-    // reported in a message and shows no window; an item line that lacks its
-    // code or flag is drawn as its label alone. True when the window is shown. Once a window is shown,
-    // further calls do nothing and give false.
+    // reported in a message and shows no window; an item line whose code or
+    // flag is missing or empty is drawn as its label alone. True when the
+    // window is shown. Once a window is shown, further calls do nothing and
+    // give false.
     bool ShowChart(const QString& ChartFile, const QString& ChartName);
 
     // Where a label of `labelLength` characters starts (twips) in a cell whose

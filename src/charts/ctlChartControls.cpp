@@ -404,10 +404,8 @@ void ctlChartControls::ActivateItem(int16_t Index) {
     const std::optional<QString> label = afterFirstColon(text);
     switch (ChartFile::KindOf(text)) {
         case ChartFile::Kind::Map: {
-            const QStringList parts = code.split(QLatin1Char('~'));
-            if (parts.size() < 2) return;
-            const std::optional<bool> flag = ChartFile::ParseMapFlag(parts[1]);
-            if (flag) emit ShowChartMap(parts[0], *flag, true);
+            const std::optional<ChartFile::MapCode> map = ChartFile::ParseMapCode(code);
+            if (map) emit ShowChartMap(map->Notes, map->Flag, true);
             return;
         }
         case ChartFile::Kind::Scale:

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -265,6 +266,67 @@ TEST_F(AddToChartTest, ANameOutsideLatin1) {
     EXPECT_EQ(main.ChartControl()->ChartName(), name);
     EXPECT_EQ(main.ChartControl()->ItemCount(), 1);
     EXPECT_TRUE(main.mnuHiddenViewCC()->isEnabled());
+}
+
+// The chart label keeps "Chart: " and as much of the name as fits, ended
+// with "…", and the whole name is its tooltip. The names are the widest that
+// New Chart takes, among them ones outside the Basic Multilingual Plane,
+// whose surrogate pairs the cut must not split.
+TEST_F(AddToChartTest, TheChartLabelShowsChartAndAsMuchOfTheNameAsFits) {
+    const QString clef = QStringLiteral("\U0001D11E");
+    const QString widest(ChartFile::kMaxNameLength, QLatin1Char('W'));
+    struct Case {
+        const char* what;
+        QString name;
+        bool cut;
+    };
+    const Case cases[] = {
+        {"wide letters", widest, true},
+        {"a clef, then wide letters", clef + widest.left(ChartFile::kMaxNameLength - 1), true},
+        {"clefs only", clef.repeated(ChartFile::kMaxNameLength), true},
+        {"a short name", QStringLiteral("Blues"), false},
+    };
+    frmMain& main = Start();
+    const QLabel& label = *main.lblChart();
+    EXPECT_EQ(label.text(), QStringLiteral("Chart: *****"));
+    EXPECT_TRUE(label.toolTip().isEmpty());
+
+    // One character more is refused: these are the longest names typing accepts.
+    NewChart(main, widest + QLatin1Char('W'));
+    ASSERT_EQ(Said(), QStringList({QStringLiteral("Too many characters!")}));
+    prompter.Clear();
+    NewChart(main, clef.repeated(ChartFile::kMaxNameLength + 1));
+    ASSERT_EQ(Said(), QStringList({QStringLiteral("Too many characters!")}));
+
+    const QFontMetrics metrics(label.font());
+    const QString prefix = QStringLiteral("Chart: ");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        prompter.Clear();
+        NewChart(main, c.name);
+        ASSERT_EQ(main.ChartTag(), ChartPath(c.name));
+        const QString shown = label.text();
+        EXPECT_TRUE(shown.startsWith(prefix)) << shown.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(shown), label.contentsRect().width()) << shown.toStdString();
+        EXPECT_EQ(label.toolTip(), c.name);
+        if (!c.cut) {
+            EXPECT_EQ(shown, prefix + c.name);
+            continue;
+        }
+        ASSERT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+        const QString kept = shown.chopped(1);
+        EXPECT_GT(kept.size(), prefix.size()) << "some of the name shows";
+        EXPECT_TRUE((prefix + c.name).startsWith(kept)) << shown.toStdString();
+        EXPECT_FALSE(kept.back().isHighSurrogate()) << "half a surrogate pair";
+    }
+
+    // The current chart gone: no name, no tooltip.
+    ASSERT_TRUE(QFile::remove(main.ChartTag()));
+    main.mnuChords()->trigger();
+    CMajor(main);
+    Add(main);
+    EXPECT_EQ(label.text(), QStringLiteral("Chart: *****"));
+    EXPECT_TRUE(label.toolTip().isEmpty());
 }
 
 TEST_F(AddToChartTest, AChartDeletedBehindTheProgramsBackIsNotMadeAnew) {

@@ -30,6 +30,9 @@ TEST_F(ItemActivation, EachKindRaisesItsEvent) {
         {"Map: C Major~C-E-G", ""},
         {"Map: C Major~C-E-G~maybe", ""},
         {"Map: C Major~", ""},
+        // No notes: nothing to draw, as in the viewer.
+        {"Map: C Major~~True", ""},
+        {"Map: C Major~ ~False", ""},
         {"Verse: repeat 2x~", "ShowChartText( repeat 2x)"},
         {"Intro: 4 bars: slow~", "ShowChartText( 4 bars)"},
         {"Just strum~", ""},

@@ -65,8 +65,9 @@ inline QByteArray NumberedChords(int count) {
     return Lines(lines);
 }
 
-// Hand-edited lines that lack what their kind needs: each keeps its label and
-// gets no diagram. DamagedChart() puts them between a chord (the first cell)
+// Lines that lack what their kind needs (hand edits, or a "~" with nothing
+// after it, as a save writes for a line that had none): each keeps its label
+// and gets no diagram, never an empty fretboard. DamagedChart() puts them between a chord (the first cell)
 // and a scale (the last), so that the rest of the chart shows round them.
 struct DamagedLine {
     const char* what;
@@ -80,6 +81,12 @@ inline const DamagedLine kDamagedLines[] = {
     {"map without a flag", QStringLiteral("Map: Half~C-E-G"), QStringLiteral(" Half")},
     {"map flag not a Boolean", QStringLiteral("Map: Maybe~C-E-G~Maybe"), QStringLiteral(" Maybe")},
     {"map flag empty", QStringLiteral("Map: Unset~C-E-G~"), QStringLiteral(" Unset")},
+    {"chord with an empty code", QStringLiteral("Chord: C Major~"), QStringLiteral(" C Major")},
+    {"scale with an empty code", QStringLiteral("Scale: A Minor (2)~"), QStringLiteral(" A Minor (2)")},
+    {"chord code of blanks", QStringLiteral("Chord: Spaced (1)~  "), QStringLiteral(" Spaced (1)")},
+    {"map with nothing after the tilde", QStringLiteral("Map: Nothing~"), QStringLiteral(" Nothing")},
+    {"map with empty notes", QStringLiteral("Map: Empty~~True"), QStringLiteral(" Empty")},
+    {"map notes of blanks", QStringLiteral("Map: Blanks~ ~False"), QStringLiteral(" Blanks")},
 };
 inline constexpr int kDamagedCount = static_cast<int>(std::size(kDamagedLines));
 inline const QString kDamagedFirst = QStringLiteral("Chord: Before (1)~0,6,3,3,2,2,0,0,1,1,0,0");

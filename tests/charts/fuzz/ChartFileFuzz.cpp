@@ -51,7 +51,9 @@ void CheckRoundTrip(const QByteArray& bytes) {
         FUZZ_CHECK(!item.Text.startsWith(QLatin1String("DESC:")));
         FUZZ_CHECK(!item.Text.contains(QLatin1Char('~')));
         ChartFile::KindOf(item.Text);
-        ChartFile::ParseMapFlag(item.Code.section(QLatin1Char('~'), 1, 1));
+        // A map drawn has notes, and they are the code up to its first "~".
+        if (const auto map = ChartFile::ParseMapCode(item.Code))
+            FUZZ_CHECK(!map->Notes.trimmed().isEmpty() && item.Code.startsWith(map->Notes + QLatin1Char('~')));
     }
 
     // The same through a file, then one line appended.
