@@ -1,8 +1,9 @@
 #!/bin/sh
 # The real program under Xvfb with a window manager (openbox), driven with
 # the mouse by xdotool. First without a notification area: it starts with its
-# tablature window docked; it is dragged by its title and by its bare surface
-# with the tablature window following; a press and move on a label moves
+# tablature window docked; it is dragged by its title and by its bare surface,
+# in small steps and in one jump, by exactly the pointer's motion, with the
+# tablature window following; a press and move on a label moves
 # nothing; in Manage Charts a click on the chart list's frame and then on
 # "View Chart" opens the viewer and leaves the window where it was; it is
 # minimised to the task bar and restored, and exits. Then with a notification
@@ -134,55 +135,32 @@ docked_again() {
     wait_for "the tablature window docked again (offset $(offset), was $docked)" still_docked
 }
 
-# Drags the main window by the place (x, y) of it through ten steps of (12,
-# 9) pixels, times a sign (1: to the lower right, -1: back to the upper left):
-# the window follows the pointer, and the tablature window follows.
+# Drags the main window by the place (x, y) of it by (60, 30) pixels times a
+# sign (1: to the lower right, -1: back to the upper left), in a number of
+# equal steps (12: steps of 5 by 2 or 3 pixels; 1: a single jump). The point
+# grabbed stays under the pointer: once the pointer is beyond the drag
+# distance (10 pixels), at each step and at the end the window has moved by
+# exactly the pointer's motion, and the tablature window follows it.
 drag_main() {
-    set -- $(pos "$main") "$1" "$2" "$3"
-    x0=$1 y0=$2 px=$(($1 + $3)) py=$(($2 + $4)) sign=$5
-    moved_by() { [ "$(pos "$main")" = "$((x0 + $1)) $((y0 + $2))" ]; }
+    set -- $(pos "$main") "$1" "$2" "$3" "$4"
+    x0=$1 y0=$2 px=$(($1 + $3)) py=$(($2 + $4)) sign=$5 steps=$6
+    moved_by() { [ "$(pos "$main")" = "$((x0 + $1 * sign)) $((y0 + $2 * sign))" ]; }
     point $px $py
     xdotool mousedown 1
-    # Beyond the drag distance: the program asks the window manager to move
-    # the window. The window manager takes the pointer a moment later (motion
-    # before that is lost) and moves the window once the pointer has gone a
-    # few pixels from where the program asked: the pointer goes back and
-    # forth by 20 pixels until the window moves.
-    xdotool mousemove --sync $((px + 12 * sign)) $((py + 9 * sign))
-    nudge=20
-    since_=$(date +%s)
-    until xdotool mousemove --sync $((px + (12 + nudge) * sign)) $((py + 9 * sign)) && ! moved_by 0 0; do
-        may_wait || fail "the window manager did not take the drag"
-        nudge=$((20 - nudge))
-        sleep 0.05
-    done
-    # From there on the window keeps its distance to the pointer: it lags by
-    # the pointer's move up to where the window manager was asked (at the
-    # first step, or where a nudge took it). The lag is read once the window
-    # has answered the second step; every later step keeps it.
-    lag=""
-    followed() {
-        set -- $lag
-        moved_by $(((dx - $1) * sign)) $(((dy - $2) * sign))
-    }
-    n=2
-    while [ $n -le 10 ]; do
-        dx=$((12 * n)) dy=$((9 * n))
-        before="$(pos "$main")"
+    n=1
+    while [ $n -le "$steps" ]; do
+        dx=$((60 * n / steps)) dy=$((30 * n / steps))
         xdotool mousemove --sync $((px + dx * sign)) $((py + dy * sign))
-        if [ -z "$lag" ]; then
-            answered() { [ "$(pos "$main")" != "$before" ]; }
-            wait_for "the main window to follow the pointer to step $n (it is at $(pos "$main"), from $x0 $y0)" answered
-            set -- $(pos "$main")
-            lag="$((dx - ($1 - x0) * sign)) $((dy - ($2 - y0) * sign))"
-        else
-            wait_for "the main window to follow the pointer to step $n (it is at $(pos "$main"), from $x0 $y0, lagging by $lag)" followed
+        if [ $((dx + dy)) -ge 10 ]; then
+            wait_for "the main window to move by the pointer's $dx,$dy at step $n of $steps (it is at $(pos "$main"), from $x0 $y0)" \
+                moved_by $dx $dy
         fi
         n=$((n + 1))
     done
     xdotool mouseup 1
-    wait_for "the main window to stay where it was dragged" followed
+    wait_for "the main window to stay where it was dragged (it is at $(pos "$main"), from $x0 $y0)" moved_by 60 30
     wait_for "the tablature window to follow" still_docked
+    moved_by 60 30 || fail "the main window moved on to $(pos "$main") after the drag from $x0 $y0"
 }
 
 # Presses on the place (x, y) of the main window, moves the pointer by (40,
@@ -257,13 +235,17 @@ if echo "$actions" | grep -Eq '_NET_WM_ACTION_(MINIMIZE|MAXIMIZE)'; then
     fail "the tablature window offers more than Close: $actions"
 fi
 
-begin "dragging by the title"
-drag_main 30 10 1
-echo "dragged by the title to $(pos "$main"); the tablature window followed"
-# Beside the title, above the fretboard (1900, 500 twips): the bare window.
-begin "dragging by the bare surface"
-drag_main 127 33 -1
-echo "dragged by the bare surface to $(pos "$main"); the tablature window followed"
+# By the title, and beside the title above the fretboard (1900, 500 twips):
+# the bare window; in small steps, and in one jump.
+for drag in "the title 30 10 1 12" "the bare surface 127 33 -1 12" "the title 30 10 1 1" \
+            "the bare surface 127 33 -1 1"; do
+    set -- $drag
+    while [ $# -gt 4 ]; do name="${name:+$name }$1"; shift; done
+    begin "dragging by $name in $4 step(s)"
+    drag_main "$@"
+    echo "dragged by $name by exactly the pointer's 60,30 in $4 step(s), to $(pos "$main"); the tablature window followed"
+    name=""
+done
 
 # The labels of the chord dictionary: the mode, a read-out line, the tuning,
 # the tempo and the current chart.
