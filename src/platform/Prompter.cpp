@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ModalBox.h"
+
 namespace {
 
 QString plainBreaks(QString text) {
@@ -20,6 +22,7 @@ public:
                         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                         QApplication::activeWindow());
         if (systemModal) box.setWindowModality(Qt::ApplicationModal);
+        ModalBox::Prepare(box);
         const int result = box.exec();
         if (buttons == Buttons::Ok) return Answer::Ok;
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -27,14 +30,20 @@ public:
 
     std::optional<QString> Input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
-        bool ok = false;
-        const QString text = QInputDialog::getText(QApplication::activeWindow(), title, plainBreaks(prompt),
-                                                   QLineEdit::Normal, defaultText, &ok);
-        if (!ok) return std::nullopt;
-        return text;
+        QInputDialog box(QApplication::activeWindow());
+        box.setWindowTitle(title);
+        box.setLabelText(plainBreaks(prompt));
+        box.setInputMode(QInputDialog::TextInput);
+        box.setTextValue(defaultText);
+        ModalBox::Prepare(box);
+        if (box.exec() != QDialog::Accepted) return std::nullopt;
+        return box.textValue();
     }
 
-    void RunModal(QDialog& dialog) override { dialog.exec(); }
+    void RunModal(QDialog& dialog) override {
+        ModalBox::Prepare(dialog);
+        dialog.exec();
+    }
 
 private:
     static QMessageBox::Icon toIcon(Icon icon) {
