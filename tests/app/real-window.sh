@@ -5,9 +5,9 @@
 # in small steps and in one jump, by exactly the pointer's motion, with the
 # tablature window following; a press and move on a label moves
 # nothing; in Manage Charts a click on the chart list's frame and then on
-# "View Chart" opens the viewer and leaves the window where it was; the about
-# box offers no minimise or maximise, and the window manager leaves it up when
-# asked to minimise it; the program is minimised to the task bar and
+# "View Chart" opens the viewer and leaves the window where it was; the New
+# Chart name box and the about box offer no minimise or maximise, and the
+# window manager leaves them up when asked to minimise them; the program is minimised to the task bar and
 # restored, and exits. Then with a notification area (trayer): with the about
 # box open the window manager minimises the program, which goes to the tray
 # with the box; the tray menu brings back both, the box above, and closing the
@@ -321,6 +321,17 @@ xdotool windowactivate --sync "$viewer" key alt+f c
 wait_for "the chart viewer to close" gone "$viewer_name"
 at_home || fail "the main window moved to $(pos "$main") from $home"
 echo "the chart viewer opened; the main window stayed"
+# "New Chart" (the first button under the list): its name box is a modal box
+# like the about box. Cancelled, it makes no chart.
+begin "the New Chart name box"
+click_main 194 253
+wait_for "the New Chart name box" shown '^New Chart$'
+namebox=$(find_window '^New Chart$')
+refuses_minimise "$namebox" "the New Chart name box"
+xdotool windowactivate --sync "$namebox" key Escape
+wait_for "the name box to close" gone '^New Chart$'
+[ ! -e "$charts/New Chart.cht" ] || fail "a cancelled name box made a chart"
+echo "the New Chart name box offers Close, no minimise or maximise"
 
 # The about box offers no minimise and no maximise; asked to minimise it, the
 # window manager leaves it and the program where they are.
