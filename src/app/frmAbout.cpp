@@ -6,6 +6,7 @@
 #include "AppFonts.h"
 #include "AppIcon.h"
 #include "AppInfo.h"
+#include "ModalBox.h"
 #include "ProductPage.h"
 #include "Twips.h"
 #include "ctlButton.h"
@@ -31,7 +32,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Quillfret"));
-    setWindowFlags(kWindowFlags);
+    ModalBox::Prepare(*this);
     setFixedSize(Twips::Size(kWidth, kHeight));
     setFont(AppFonts::Tahoma());
     // The bare box shows the arrow; only the link shows the hand.

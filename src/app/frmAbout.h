@@ -11,10 +11,6 @@ class ctlButton;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // A fixed box: its title bar offers Close only (no minimise, maximise or help button).
-    static constexpr Qt::WindowFlags kWindowFlags =
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-
     explicit frmAbout(QWidget* parent = nullptr);
 
     QLabel* lblProduct() const { return lblProduct_; }

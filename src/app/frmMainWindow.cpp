@@ -3,6 +3,7 @@
 // buttons that stand in for a title bar, and minimising to the tray (or,
 // without a tray, to the task bar).
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
@@ -169,6 +170,14 @@ void frmMain::mnuTrayRestore_Click() {
     raise();
     activateWindow();
     Form_Resize(false);
+    // A modal box that was open all along (minimised by the window manager,
+    // it took the program with it) comes back above the main window.
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        box->setWindowState(box->windowState() & ~Qt::WindowMinimized);
+        box->show();
+        box->raise();
+        box->activateWindow();
+    }
 }
 
 void frmMain::cmdExit_Click() { close(); }

@@ -8,6 +8,7 @@
 
 #include "AppFonts.h"
 #include "CarryOn.h"
+#include "ModalBox.h"
 #include "TablatureFont.h"
 #include "Twips.h"
 
@@ -24,6 +25,7 @@ constexpr int kStaffLeft = 480;
 frmTips::frmTips(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmTips"));
     setWindowTitle(QStringLiteral("Enter Chord Tab"));
+    ModalBox::Prepare(*this);
     setFixedSize(Twips::Size(3540, 3420));
     setFont(AppFonts::Tahoma());
 

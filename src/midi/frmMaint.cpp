@@ -10,6 +10,7 @@
 #include "AppSettings.h"
 #include "FormDrag.h"
 #include "MIDI_OUT.h"
+#include "ModalBox.h"
 #include "SystemColors.h"
 #include "Twips.h"
 #include "ctlButton.h"
@@ -31,6 +32,7 @@ const QStringList& frmMaint::StrumNames() {
 
 frmMaint::frmMaint(MIDI_OUT* Output, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), output_(Output) {
+    ModalBox::Prepare(*this);
     setFont(AppFonts::Tahoma());
     setFixedSize(Twips::ToPixels(3675), Twips::ToPixels(3660));
 

@@ -1,6 +1,7 @@
 #include "FormDrag.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -26,17 +27,22 @@ bool FormDrag::press(QWidget* watched, const QMouseEvent& me) {
 }
 
 void FormDrag::start(const QPoint& globalPos) {
-    // The window manager is asked only with the button held and the pointer
-    // on its way: asked at the press, and taking the pointer after the
-    // release, it would move the window on until the next click. It moves
-    // the window on from where the pointer is now; a window that follows
-    // the mouse itself keeps the point pressed under the pointer.
-    if (SystemMove(frm_)) {
+    // The window goes where the pointer puts it, the motion up to here too,
+    // and then follows the mouse itself until the release, so that the point
+    // pressed stays under the pointer. The window manager's move takes the
+    // window on from where the pointer is when it is asked, and asked just
+    // after the window was put there, it still lost that motion (openbox):
+    // it is asked only where the program cannot place its windows (Wayland).
+    frm_->move(globalPos - offset_);
+    if (!PlacesWindows() && SystemMove(frm_)) {
         state_ = State::SystemMoving;
         return;
     }
     state_ = State::Following;
-    frm_->move(globalPos - offset_);
+}
+
+bool FormDrag::PlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 bool FormDrag::eventFilter(QObject* watched, QEvent* event) {

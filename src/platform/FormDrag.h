@@ -1,10 +1,10 @@
 #pragma once
 // Moves a window without a title bar by a press on its bare surface or on
 // one of its handles (a title, a caption), once the pointer has moved a few
-// pixels with the button held: the window system's own move where it offers
-// one (the window manager then moves the window with the mouse until the
-// button is released), else the window follows the mouse itself until the
-// release. A press that a child widget passes up starts nothing.
+// pixels with the button held: the window then follows the mouse until the
+// release, the grabbed point kept under the pointer. Where the program cannot
+// place its windows (Wayland), the window system's own move is asked for.
+// A press that a child widget passes up starts nothing.
 
 #include <QObject>
 #include <QPoint>
@@ -17,7 +17,7 @@ public:
     enum class State {
         Idle,
         Pressed,       // the button is down, the pointer has not yet moved far enough
-        SystemMoving,  // the window system was asked to move the window
+        SystemMoving,  // the window system was asked to move the window (Wayland)
         Following,     // the window follows the mouse
     };
 
@@ -31,6 +31,8 @@ public:
 
     // Asks the window system to move `Frm` with the mouse; false where it cannot.
     static bool SystemMove(QWidget* Frm);
+    // Whether the program can put its windows where it wants (not on Wayland).
+    static bool PlacesWindows();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

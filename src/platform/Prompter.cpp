@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ModalBox.h"
 #include "ScreenFit.h"
 
 namespace {
@@ -22,6 +23,7 @@ public:
                         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                         QApplication::activeWindow());
         if (systemModal) box.setWindowModality(Qt::ApplicationModal);
+        ModalBox::Prepare(box);
         const int result = box.exec();
         if (buttons == Buttons::Ok) return Answer::Ok;
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -29,17 +31,21 @@ public:
 
     std::optional<QString> Input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
-        // Made here rather than by getText, so that it can be kept on the screen.
-        QInputDialog dialog(QApplication::activeWindow());
-        dialog.setWindowTitle(title);
-        dialog.setLabelText(plainBreaks(prompt));
-        dialog.setTextValue(defaultText);
-        ScreenFit::Keep(&dialog);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        return dialog.textValue();
+        // Made here rather than by getText, so that it can be kept on the
+        // screen and offer no minimise.
+        QInputDialog box(QApplication::activeWindow());
+        box.setWindowTitle(title);
+        box.setLabelText(plainBreaks(prompt));
+        box.setInputMode(QInputDialog::TextInput);
+        box.setTextValue(defaultText);
+        ModalBox::Prepare(box);
+        ScreenFit::Keep(&box);
+        if (box.exec() != QDialog::Accepted) return std::nullopt;
+        return box.textValue();
     }
 
     void RunModal(QDialog& dialog) override {
+        ModalBox::Prepare(dialog);
         ScreenFit::Keep(&dialog);
         dialog.exec();
     }

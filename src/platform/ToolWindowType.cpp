@@ -17,9 +17,9 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     return found;
 }
 
-}  // namespace
-
-void MarkAsPanel(QWidget* window) {
+// Announces `window` as a panel torn off its owner, then as `second` for
+// window managers that do not know that kind.
+void markAsPanelOr(QWidget* window, const char* second) {
     // Creating the native window here would create it out of turn.
     if (!window || !window->isWindow() || !window->windowHandle()) return;
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -27,12 +27,17 @@ void MarkAsPanel(QWidget* window) {
     if (!connection) return;
     // Qt keeps a kind set here when it updates the window's flags later.
     const auto id = static_cast<xcb_window_t>(window->winId());
-    const xcb_atom_t kinds[] = {atom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR"),
-                                atom(connection, "_NET_WM_WINDOW_TYPE_UTILITY")};
+    const xcb_atom_t kinds[] = {atom(connection, "_NET_WM_WINDOW_TYPE_TOOLBAR"), atom(connection, second)};
     const xcb_atom_t property = atom(connection, "_NET_WM_WINDOW_TYPE");
     if (property == XCB_ATOM_NONE || kinds[0] == XCB_ATOM_NONE || kinds[1] == XCB_ATOM_NONE) return;
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, property, XCB_ATOM_ATOM, 32, 2, kinds);
     xcb_flush(connection);
 }
+
+}  // namespace
+
+void MarkAsPanel(QWidget* window) { markAsPanelOr(window, "_NET_WM_WINDOW_TYPE_UTILITY"); }
+
+void MarkAsBox(QWidget* window) { markAsPanelOr(window, "_NET_WM_WINDOW_TYPE_DIALOG"); }
 
 }  // namespace ToolWindowType

@@ -14,5 +14,9 @@ namespace ToolWindowType {
 // event, before the window manager maps it (it reads the kind then). Only on
 // X11 and for a window whose native window exists; elsewhere nothing.
 void MarkAsPanel(QWidget* window);
+// The same for a modal box of the program ("dialog" its second kind): a box
+// minimised would take the program with it, out of reach while the box is
+// modal, so it gets Close only there too.
+void MarkAsBox(QWidget* window);
 
 }  // namespace ToolWindowType

@@ -1,6 +1,9 @@
 #include "TrayIcon.h"
 
+#include <QApplication>
 #include <QSystemTrayIcon>
+#include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -34,6 +37,19 @@ void TrayIcon::Add(const QIcon& icon, const QString& tip) {
     icon_->setIcon(icon);
     icon_->setToolTip(tip);
     icon_->show();
+    keepReachable();
+}
+
+void TrayIcon::keepReachable() {
+    // While a modal box is open the toolkit passes no mouse input to the
+    // program's other windows, and in a tray that embeds the icon as a window
+    // of the program, the icon's window is one of them: made the box's own,
+    // it still reports the right button, and its menu brings the program back.
+    QWidget* box = QApplication::activeModalWidget();
+    QWindow* boxWindow = box ? box->windowHandle() : nullptr;
+    if (!boxWindow) return;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QSystemTrayIconSys") && w->windowHandle()) w->windowHandle()->setTransientParent(boxWindow);
 }
 
 void TrayIcon::Delete() {

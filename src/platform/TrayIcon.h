@@ -21,7 +21,8 @@ public:
     static bool Available();
     static void SetAvailable(std::optional<bool> available);
 
-    // Shows the icon with its tip; a second Add only updates them.
+    // Shows the icon with its tip; a second Add only updates them. A modal
+    // box open then does not keep the right button from the icon.
     void Add(const QIcon& icon, const QString& tip);
     // Removes the icon; nothing happens when none is shown.
     void Delete();
@@ -33,5 +34,7 @@ signals:
     void RightButtonDown();
 
 private:
+    void keepReachable();
+
     QSystemTrayIcon* icon_ = nullptr;
 };

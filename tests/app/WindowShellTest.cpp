@@ -1,6 +1,7 @@
 // The window's chrome: docking the tablature window, dragging, minimising to
 // the tray or the task bar, and closing the tablature window.
 
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -260,6 +261,39 @@ TEST_F(WindowShellTest, OnlyARightButtonPressOnTheTrayIconOpensItsMenu) {
     EXPECT_TRUE(main.mnuTray()->isVisible());
     main.mnuTray()->hide();
     EXPECT_FALSE(main.isVisible());  // opening the menu restores nothing by itself
+}
+
+// A modal box open when the window manager minimises the program (it
+// minimises the box's owner with it): the program goes to the tray, and its
+// menu brings back the main window and the box above it, active.
+TEST_F(WindowShellTest, WithAModalBoxOpenTheTrayMenuBringsBackTheMainWindowAndTheBox) {
+    TrayIcon::SetAvailable(true);
+    frmMain& main = StartActive();
+    auto box = std::make_unique<QDialog>(&main);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+    ASSERT_EQ(QApplication::activeModalWidget(), box.get());
+    // What the window manager does: both minimised.
+    box->setWindowState(Qt::WindowMinimized);
+    main.setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(main.Tray().Shown());
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_FALSE(main.TabWindowForm()->isVisible());
+
+    emit main.Tray().Icon()->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(main.mnuTray()->isVisible());
+    main.mnuTrayRestore()->trigger();
+    main.mnuTray()->hide();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(main.isMinimized());
+    EXPECT_FALSE(main.Tray().Shown());
+    EXPECT_TRUE(main.TabWindowForm()->isVisible());
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->isMinimized());
+    // Still the one modal box (raised and activated: checked under a window manager).
+    EXPECT_EQ(QApplication::activeModalWidget(), box.get());
+    box.reset();
+    modMain::Shutdown();
 }
 
 TEST_F(WindowShellTest, ClosingWhileInTheTrayRemovesTheIconAndKeepsTheTabWindowSetting) {

@@ -1,13 +1,18 @@
 #!/bin/sh
 # The real program under Xvfb with a window manager (openbox), driven with
 # the mouse by xdotool. First without a notification area: it starts with its
-# tablature window docked; it is dragged by its title and by its bare surface
-# with the tablature window following; a press and move on a label moves
+# tablature window docked; it is dragged by its title and by its bare surface,
+# in small steps and in one jump, by exactly the pointer's motion, with the
+# tablature window following; a press and move on a label moves
 # nothing; in Manage Charts a click on the chart list's frame and then on
-# "View Chart" opens the viewer and leaves the window where it was; it is
-# minimised to the task bar and restored, and exits. Then with a notification
-# area (trayer): Minimize puts it in the tray, a right-button press on the
-# icon opens the menu that brings it back, and it exits.
+# "View Chart" opens the viewer and leaves the window where it was; the New
+# Chart name box and the about box offer no minimise or maximise, and the
+# window manager leaves them up when asked to minimise them; the program is minimised to the task bar and
+# restored, and exits. Then with a notification area (trayer): with the about
+# box open the window manager minimises the program, which goes to the tray
+# with the box; the tray menu brings back both, the box above, and closing the
+# box gives the program back; Minimize puts it in the tray, a right-button
+# press on the icon opens the menu that brings it back, and it exits.
 # Every wait is for a condition, and all of them together stay inside the
 # time the test is given; a failure names the step it happened in.
 # Usage: real-window.sh <program> [seconds the whole test may take, 120]
@@ -109,6 +114,34 @@ click_exit() { click_main 144 8; }
 click_menu() { click_main 30 36; }
 click_window() { click_main 94 36; }
 
+# A window that can be moved and closed, and offers no minimise (minimised, a
+# tool window or a modal box takes the whole program with it) and no maximise.
+close_no_minimise() {
+    actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+    for action in CLOSE MOVE; do
+        echo "$actions" | grep -q "_NET_WM_ACTION_$action" || fail "$2 offers no $action: $actions"
+    done
+    if echo "$actions" | grep -Eq '_NET_WM_ACTION_(MINIMIZE|MAXIMIZE)'; then
+        fail "$2 can be minimised or maximised: $actions"
+    fi
+}
+# The same, and asked to minimise it, the window manager leaves it and the
+# main window on the screen.
+refuses_minimise() {
+    close_no_minimise "$1" "$2"
+    xdotool windowminimize "$1"
+    ! poll 20 iconic "$1" || fail "$2 was minimised"
+    viewable "$1" && viewable "$main" && ! iconic "$main" || fail "$2 or the main window left the screen"
+}
+# The about box, from the Help button's menu (its last item).
+open_about() {
+    click_main 110 8
+    wait_for "the help menu" menu_shown
+    xdotool key Up Return
+    wait_for "the about box" shown '^About Quillfret$'
+    about=$(find_window '^About Quillfret$')
+}
+
 start_program() {
     "$prog" >"$tmp/program.log" 2>&1 &
     pid=$!
@@ -134,55 +167,32 @@ docked_again() {
     wait_for "the tablature window docked again (offset $(offset), was $docked)" still_docked
 }
 
-# Drags the main window by the place (x, y) of it through ten steps of (12,
-# 9) pixels, times a sign (1: to the lower right, -1: back to the upper left):
-# the window follows the pointer, and the tablature window follows.
+# Drags the main window by the place (x, y) of it by (60, 30) pixels times a
+# sign (1: to the lower right, -1: back to the upper left), in a number of
+# equal steps (12: steps of 5 by 2 or 3 pixels; 1: a single jump). The point
+# grabbed stays under the pointer: once the pointer is beyond the drag
+# distance (10 pixels), at each step and at the end the window has moved by
+# exactly the pointer's motion, and the tablature window follows it.
 drag_main() {
-    set -- $(pos "$main") "$1" "$2" "$3"
-    x0=$1 y0=$2 px=$(($1 + $3)) py=$(($2 + $4)) sign=$5
-    moved_by() { [ "$(pos "$main")" = "$((x0 + $1)) $((y0 + $2))" ]; }
+    set -- $(pos "$main") "$1" "$2" "$3" "$4"
+    x0=$1 y0=$2 px=$(($1 + $3)) py=$(($2 + $4)) sign=$5 steps=$6
+    moved_by() { [ "$(pos "$main")" = "$((x0 + $1 * sign)) $((y0 + $2 * sign))" ]; }
     point $px $py
     xdotool mousedown 1
-    # Beyond the drag distance: the program asks the window manager to move
-    # the window. The window manager takes the pointer a moment later (motion
-    # before that is lost) and moves the window once the pointer has gone a
-    # few pixels from where the program asked: the pointer goes back and
-    # forth by 20 pixels until the window moves.
-    xdotool mousemove --sync $((px + 12 * sign)) $((py + 9 * sign))
-    nudge=20
-    since_=$(date +%s)
-    until xdotool mousemove --sync $((px + (12 + nudge) * sign)) $((py + 9 * sign)) && ! moved_by 0 0; do
-        may_wait || fail "the window manager did not take the drag"
-        nudge=$((20 - nudge))
-        sleep 0.05
-    done
-    # From there on the window keeps its distance to the pointer: it lags by
-    # the pointer's move up to where the window manager was asked (at the
-    # first step, or where a nudge took it). The lag is read once the window
-    # has answered the second step; every later step keeps it.
-    lag=""
-    followed() {
-        set -- $lag
-        moved_by $(((dx - $1) * sign)) $(((dy - $2) * sign))
-    }
-    n=2
-    while [ $n -le 10 ]; do
-        dx=$((12 * n)) dy=$((9 * n))
-        before="$(pos "$main")"
+    n=1
+    while [ $n -le "$steps" ]; do
+        dx=$((60 * n / steps)) dy=$((30 * n / steps))
         xdotool mousemove --sync $((px + dx * sign)) $((py + dy * sign))
-        if [ -z "$lag" ]; then
-            answered() { [ "$(pos "$main")" != "$before" ]; }
-            wait_for "the main window to follow the pointer to step $n (it is at $(pos "$main"), from $x0 $y0)" answered
-            set -- $(pos "$main")
-            lag="$((dx - ($1 - x0) * sign)) $((dy - ($2 - y0) * sign))"
-        else
-            wait_for "the main window to follow the pointer to step $n (it is at $(pos "$main"), from $x0 $y0, lagging by $lag)" followed
+        if [ $((dx + dy)) -ge 10 ]; then
+            wait_for "the main window to move by the pointer's $dx,$dy at step $n of $steps (it is at $(pos "$main"), from $x0 $y0)" \
+                moved_by $dx $dy
         fi
         n=$((n + 1))
     done
     xdotool mouseup 1
-    wait_for "the main window to stay where it was dragged" followed
+    wait_for "the main window to stay where it was dragged (it is at $(pos "$main"), from $x0 $y0)" moved_by 60 30
     wait_for "the tablature window to follow" still_docked
+    moved_by 60 30 || fail "the main window moved on to $(pos "$main") after the drag from $x0 $y0"
 }
 
 # Presses on the place (x, y) of the main window, moves the pointer by (40,
@@ -251,19 +261,19 @@ xprop -id "$tab" WM_TRANSIENT_FOR | grep -q "window id" || fail "the tablature w
 xprop -id "$main" _NET_WM_ICON | grep -q "=" || fail "the main window has no icon"
 # Its title bar offers Close only: no minimise (which took the main window
 # with it) and no maximise.
-actions=$(xprop -id "$tab" _NET_WM_ALLOWED_ACTIONS)
-echo "$actions" | grep -q _NET_WM_ACTION_CLOSE || fail "the tablature window cannot be closed: $actions"
-if echo "$actions" | grep -Eq '_NET_WM_ACTION_(MINIMIZE|MAXIMIZE)'; then
-    fail "the tablature window offers more than Close: $actions"
-fi
+close_no_minimise "$tab" "the tablature window"
 
-begin "dragging by the title"
-drag_main 30 10 1
-echo "dragged by the title to $(pos "$main"); the tablature window followed"
-# Beside the title, above the fretboard (1900, 500 twips): the bare window.
-begin "dragging by the bare surface"
-drag_main 127 33 -1
-echo "dragged by the bare surface to $(pos "$main"); the tablature window followed"
+# By the title, and beside the title above the fretboard (1900, 500 twips):
+# the bare window; in small steps, and in one jump.
+for drag in "the title 30 10 1 12" "the bare surface 127 33 -1 12" "the title 30 10 1 1" \
+            "the bare surface 127 33 -1 1"; do
+    set -- $drag
+    while [ $# -gt 4 ]; do name="${name:+$name }$1"; shift; done
+    begin "dragging by $name in $4 step(s)"
+    drag_main "$@"
+    echo "dragged by $name by exactly the pointer's 60,30 in $4 step(s), to $(pos "$main"); the tablature window followed"
+    name=""
+done
 
 # The labels of the chord dictionary: the mode, a read-out line, the tuning,
 # the tempo and the current chart.
@@ -311,21 +321,26 @@ xdotool windowactivate --sync "$viewer" key alt+f c
 wait_for "the chart viewer to close" gone "$viewer_name"
 at_home || fail "the main window moved to $(pos "$main") from $home"
 echo "the chart viewer opened; the main window stayed"
+# "New Chart" (the first button under the list): its name box is a modal box
+# like the about box. Cancelled, it makes no chart.
+begin "the New Chart name box"
+click_main 194 253
+wait_for "the New Chart name box" shown '^New Chart$'
+namebox=$(find_window '^New Chart$')
+refuses_minimise "$namebox" "the New Chart name box"
+xdotool windowactivate --sync "$namebox" key Escape
+wait_for "the name box to close" gone '^New Chart$'
+[ ! -e "$charts/New Chart.cht" ] || fail "a cancelled name box made a chart"
+echo "the New Chart name box offers Close, no minimise or maximise"
 
-# The about box, from the Help button's menu (its last item): it cannot be
-# maximised.
-begin "the about box's title bar"
-click_main 110 8
-wait_for "the help menu" menu_shown
-xdotool key Up Return
-wait_for "the about box" shown '^About Quillfret$'
-about=$(find_window '^About Quillfret$')
-actions=$(xprop -id "$about" _NET_WM_ALLOWED_ACTIONS)
-echo "$actions" | grep -q _NET_WM_ACTION_CLOSE || fail "the about box cannot be closed: $actions"
-if echo "$actions" | grep -q _NET_WM_ACTION_MAXIMIZE; then fail "the about box can be maximised: $actions"; fi
+# The about box offers no minimise and no maximise; asked to minimise it, the
+# window manager leaves it and the program where they are.
+begin "the about box: no minimise without a tray"
+open_about
+refuses_minimise "$about" "the about box"
 xdotool windowactivate --sync "$about" key Escape
 wait_for "the about box to close" gone '^About Quillfret$'
-echo "title bars: the tablature window offers Close only, the about box no maximise"
+echo "title bars: the tablature window and the about box offer Close, no minimise or maximise"
 
 # Minimise: with no tray, both windows leave the screen and the main window
 # stays on the task bar, minimised.
@@ -350,13 +365,6 @@ trayer --edge top --align right --widthtype request --height 24 >"$tmp/trayer.lo
 tray=$!
 tray_up() { xdotool search --onlyvisible --class trayer | grep -q .; }
 wait_for "the tray" tray_up
-begin "start-up with a tray"
-start_program
-begin "minimising to the tray"
-click_minimize
-wait_for "the main window to leave for the tray" hidden "$main"
-wait_for "the tablature window to go" hidden "$tab"
-iconic "$main" && fail "the main window went to the task bar, not the tray"
 # The icon: the program's window inside the tray (deeper in the window tree
 # than the windows of the screen).
 tray_icon() {
@@ -364,8 +372,7 @@ tray_icon() {
         '/"Quillfret Pro": \("quillfret-pro"/ && $1 != main && match($0, /^ +/) && RLENGTH > 6 { print $1; exit }'
 }
 icon_shown() { icon=$(tray_icon) && [ -n "$icon" ] && viewable "$icon"; }
-wait_for "the tray icon" icon_shown
-echo "in the tray"
+icon_gone() { ! icon_shown; }
 # The menu: the program's other window on screen, not a tooltip.
 tray_menu() {
     for w in $(xwininfo -root -tree | awk '/\("quillfret-pro"/ { print $1 }'); do
@@ -376,27 +383,75 @@ tray_menu() {
 menu_open() { [ -n "$(tray_menu)" ]; }
 menu_settled() { a=$(pos "$1"); sleep 0.05; [ "$a" = "$(pos "$1")" ]; }
 # Right-click the icon, then click the menu's one item; a menu that closed
-# before the click (it was still being placed) is opened again.
-begin "restoring from the tray's menu"
-attempt=0
-until viewable "$main"; do
-    attempt=$((attempt + 1))
-    [ $attempt -le 5 ] || fail "the tray menu did not bring the main window back"
-    poll 100 icon_shown || continue
-    set -- $(pos "$icon")
-    point $(($1 + 8)) $(($2 + 8))
-    xdotool click 3
-    poll 100 menu_open || continue
-    menu=$(tray_menu)
-    poll 100 menu_settled "$menu" || continue
-    set -- $(pos "$menu")
-    point $(($1 + 30)) $(($2 + 11))
-    xdotool click 1
-    poll 100 viewable "$main" || true
-done
+# before the click (it was still being placed) is opened again. The main
+# window comes back, the tablature window docked and the icon gone.
+restore_from_tray() {
+    attempt=0
+    until viewable "$main"; do
+        attempt=$((attempt + 1))
+        [ $attempt -le 5 ] || fail "the tray menu did not bring the main window back"
+        poll 100 icon_shown || continue
+        set -- $(pos "$icon")
+        point $(($1 + 8)) $(($2 + 8))
+        xdotool click 3
+        poll 100 menu_open || continue
+        menu=$(tray_menu)
+        poll 100 menu_settled "$menu" || continue
+        set -- $(pos "$menu")
+        point $(($1 + 30)) $(($2 + 11))
+        xdotool click 1
+        poll 100 viewable "$main" || true
+    done
+    docked_again
+    wait_for "the tray icon to go" icon_gone
+}
+# The program in the tray: both windows gone and no task-bar entry.
+in_the_tray() {
+    wait_for "the main window to leave for the tray" hidden "$main"
+    wait_for "the tablature window to go" hidden "$tab"
+    iconic "$main" && fail "the main window went to the task bar, not the tray"
+    wait_for "the tray icon" icon_shown
+}
+
+begin "start-up with a tray"
+start_program
+# The about box open, and the program minimised through the window manager
+# (the box itself offers no minimise): the program goes to the tray with the
+# box, and the tray menu brings both back, the box above the main window and
+# active. Closing the box gives the program back.
+begin "the about box: no minimise with a tray"
+open_about
+refuses_minimise "$about" "the about box"
+begin "the program minimised by the window manager with the about box open"
+xdotool windowminimize "$main"
+in_the_tray
+wait_for "the about box to go with the program" hidden "$about"
+echo "in the tray with the about box"
+begin "restoring the program and the about box from the tray's menu"
+restore_from_tray
+wait_for "the about box to come back" viewable "$about"
+about_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$about" ]; }
+wait_for "the about box to be active (active: $(xdotool getactivewindow 2>/dev/null), the box: $about)" about_active
+# Above the main window in the window manager's stacking order (bottom first).
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | cut -d'#' -f2)
+above=$(echo "$stacking" | awk -v main="$(printf '0x%x' "$main")" -v box="$(printf '0x%x' "$about")" \
+    '{ for (i = 1; i <= NF; i++) { if ($i == main) m = i; if ($i == box) b = i } } END { print (m && b > m) ? "yes" : "no" }')
+[ "$above" = yes ] || fail "the about box is not above the main window: $stacking"
+echo "restored from the tray's menu: the main window, docked, and the about box above it, active"
+begin "closing the about box gives the program back"
+xdotool key Escape
+wait_for "the about box to close" gone '^About Quillfret$'
+click_window
+wait_for "the tablature window to hide (a click on \"Window\")" hidden "$tab"
+click_window
 docked_again
-icon_gone() { ! icon_shown; }
-wait_for "the tray icon to go" icon_gone
+echo "the about box closed; the program answers"
+begin "minimising to the tray"
+click_minimize
+in_the_tray
+echo "in the tray"
+begin "restoring from the tray's menu"
+restore_from_tray
 echo "restored from the tray's menu; the icon gone"
 begin "exiting from the tray session"
 exit_program

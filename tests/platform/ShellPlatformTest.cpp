@@ -165,8 +165,16 @@ TEST_F(FormDragTest, OnlyAPressOnTheBareSurfaceOrAHandleThenAMoveBeyondTheDragDi
     const Case cases[] = {
         {"bare surface, a move short of the distance", nullptr, {150, 150}, {under}, Qt::LeftButton, {},
          {S::Pressed, S::Pressed, S::Idle}},
+        {"bare surface, pressed and released", nullptr, {150, 150}, {}, Qt::LeftButton, {},
+         {S::Pressed, S::Idle}},
         {"bare surface, then beyond it", nullptr, {150, 150}, {under, {20, 30}}, Qt::LeftButton,
          under + QPoint(20, 30), {S::Pressed, S::Pressed, S::Following, S::Idle}},
+        // The motion up to the drag distance is not lost: the grabbed point stays under the pointer.
+        {"bare surface, in small steps", nullptr, {150, 150}, std::vector<QPoint>(12, {5, 2}), Qt::LeftButton,
+         {60, 24}, {S::Pressed, S::Pressed, S::Following, S::Following, S::Following, S::Following, S::Following,
+                    S::Following, S::Following, S::Following, S::Following, S::Following, S::Following, S::Idle}},
+        {"handle, a single jump", "handle", {5, 5}, {{60, 30}}, Qt::LeftButton, {60, 30},
+         {S::Pressed, S::Following, S::Idle}},
         {"handle, then beyond the distance", "handle", {5, 5}, {{d, 0}, {3, 4}}, Qt::LeftButton,
          {d + 3, 4}, {S::Pressed, S::Following, S::Following, S::Idle}},
         {"right button on the bare surface", nullptr, {50, 170}, {{40, 20}}, Qt::RightButton, {},
