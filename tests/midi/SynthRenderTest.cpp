@@ -8,6 +8,10 @@
 // What is measured renders with the soundfont scripts/install-deps installs,
 // whatever the machine's default is; one test plays the machine's default.
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -15,8 +19,10 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <numeric>
 
 #include <fluidsynth.h>
@@ -354,8 +360,11 @@ TEST_F(SynthRenderTest, ClosingWhileTheSoundfontLoadsEndsCleanly) {
     EXPECT_EQ(synth->Close(), MidiOutDriver::Ok);
     const int afterClose = changes;
     synth->Send(0x7F3C90);
+    const auto worker = MidiOutSynthProbe::Worker(*synth);
     synth.reset();
     EXPECT_EQ(changes, afterClose);
+    // Its thread, left to finish, frees all it opened.
+    EXPECT_TRUE(WaitUntil([&] { return worker.expired(); }, "the synthesizer's thread to end"));
 
     MidiOutSystem system;
     MIDI_OUT systemOut(system);
@@ -365,6 +374,39 @@ TEST_F(SynthRenderTest, ClosingWhileTheSoundfontLoadsEndsCleanly) {
     EXPECT_FALSE(systemOut.IsLoading());
     QCoreApplication::processEvents();
     EXPECT_TRUE(Errors().empty());
+}
+
+// A sound output that is slow to start does not hold up closing: here a
+// sound server that takes the connection and never answers, as one waking its
+// device. Close returns while the synthesizer's thread still waits for it;
+// when the server gives up, the thread ends and frees everything.
+TEST_F(SynthRenderTest, ClosingDoesNotWaitForTheSoundOutputToStart) {
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath(QStringLiteral("pulse")).toLocal8Bit();
+    const int server = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    ASSERT_GE(server, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<size_t>(path.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    ASSERT_EQ(bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(server, 4), 0);
+    const ScopedEnv alsa("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf");
+    const ScopedEnv pulse("PULSE_SERVER", ("unix:" + path).constData());
+
+    auto synth = MidiOutSynth::Start({kTimGM6mb}, MidiOutSynth::Output::Live);
+    const auto worker = MidiOutSynthProbe::Worker(*synth);
+    int client = -1;
+    EXPECT_TRUE(WaitUntil([&] { return (client = accept(server, nullptr, nullptr)) >= 0; },
+                          "the synthesizer to reach the sound server"));
+    EXPECT_TRUE(synth->Loading());
+    auto closing = std::async(std::launch::async, [&] { synth.reset(); });
+    EXPECT_EQ(closing.wait_for(std::chrono::seconds(5)), std::future_status::ready)
+        << "closing waited for the sound output";
+    if (client >= 0) close(client);  // the server gives up
+    EXPECT_TRUE(WaitUntil([&] { return worker.expired(); }, "the synthesizer's thread to end"));
+    closing.wait();
+    close(server);
 }
 
 // Live, on a sound output that takes whatever it is given (ALSA's null
