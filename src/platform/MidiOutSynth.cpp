@@ -1,4 +1,5 @@
 #include "MidiOutSynth.h"
+#include "MidiOutSynthWorker.h"
 
 #include <dlfcn.h>
 #include <fluidsynth.h>
@@ -16,8 +17,6 @@
 
 #include "MidiOutDriver.h"
 #include "PeakLimiter.h"
-
-namespace {
 
 // FluidSynth is loaded when the synthesizer is first opened, not with the
 // program: it brings some forty libraries of its own (audio servers, sound
@@ -49,6 +48,8 @@ struct FluidApi {
     decltype(&::new_fluid_audio_driver2) new_fluid_audio_driver2;
     decltype(&::delete_fluid_audio_driver) delete_fluid_audio_driver;
 };
+
+namespace {
 
 // The loaded library, or null and why not. Loaded once, kept for the run.
 const FluidApi* fluidApi(std::string* error) {
@@ -102,15 +103,16 @@ const FluidApi* fluidApi(std::string* error) {
 }
 
 // FluidSynth reports through one process-wide log; keep its recent errors so
-// that a failed open can tell the user why.
+// that a failed open can tell the user why. Never destroyed: a thread still
+// starting a sound output may log while the program exits.
 std::mutex& logMutex() {
-    static std::mutex m;
-    return m;
+    static auto* m = new std::mutex;
+    return *m;
 }
 
 std::string& logText() {
-    static std::string text;
-    return text;
+    static auto* text = new std::string;
+    return *text;
 }
 
 void captureLog(int level, const char* message, void*) {
@@ -174,166 +176,63 @@ std::string withLog(const std::string& text) {
 
 }  // namespace
 
-struct MidiOutSynth::Fluid {
-    explicit Fluid(const FluidApi& fluid) : api(fluid) {}
+MidiOutSynth::Fluid::~Fluid() {
+    stopAudio();
+    if (synth) api.delete_fluid_synth(synth);
+    if (settings) api.delete_fluid_settings(settings);
+}
 
-    // The synthesizer with its soundfont, no sound output yet; null on
-    // failure, with *result and *detail.
-    static std::unique_ptr<Fluid> Build(const std::vector<std::string>& soundfonts, int* result,
-                                        std::string* detail);
+namespace {
 
-    const FluidApi& api;
-    fluid_settings_t* settings = nullptr;
-    fluid_synth_t* synth = nullptr;
-    fluid_audio_driver_t* audio = nullptr;
-    std::unique_ptr<PeakLimiter> limiter;  // used by the audio thread, or offline by Render
-    std::atomic<long long> rendered{0};    // frames the sound output has taken
+// The sound output's period: the synthesizer rendered with its effects
+// mixed into the two channels, as FluidSynth's own drivers render it, then
+// kept from clipping.
+int renderLimited(void* data, int frames, int, float*[], int channels, float* out[]) {
+    auto* fluid = static_cast<MidiOutSynth::Fluid*>(data);
+    for (int c = 0; c < channels; ++c) std::fill(out[c], out[c] + frames, 0.0f);
+    const int result = fluid->api.fluid_synth_process(fluid->synth, frames, channels, out, channels, out);
+    if (channels >= 2) fluid->limiter->Process(out[0], out[1], frames, 1);
+    fluid->rendered += frames;
+    return result;
+}
 
-    ~Fluid() {
-        stopAudio();
-        if (synth) api.delete_fluid_synth(synth);
-        if (settings) api.delete_fluid_settings(settings);
+}  // namespace
+
+// FluidSynth's own choice first; a sound server as the fallback, only where
+// this FluidSynth has a driver for it (asking for a missing one only adds a
+// line to the log the user reads).
+bool MidiOutSynth::Fluid::startAudio() {
+    char* preferred = nullptr;
+    std::string first;
+    if (api.fluid_settings_dupstr(settings, "audio.driver", &preferred) == FLUID_OK && preferred) {
+        first = preferred;
+        api.fluid_free(preferred);
     }
-
-    // FluidSynth's own choice first; a sound server as the fallback, only
-    // where this FluidSynth has a driver for it (asking for a missing one
-    // only adds a line to the log the user reads).
-    bool startAudio() {
-        char* preferred = nullptr;
-        std::string first;
-        if (api.fluid_settings_dupstr(settings, "audio.driver", &preferred) == FLUID_OK && preferred) {
-            first = preferred;
-            api.fluid_free(preferred);
-        }
+    audio = api.new_fluid_audio_driver2(settings, renderLimited, this);
+    for (const char* name : {"pulseaudio", "pipewire"}) {
+        if (audio || first == name || !hasAudioDriver(name)) continue;
+        if (api.fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
         audio = api.new_fluid_audio_driver2(settings, renderLimited, this);
-        for (const char* name : {"pulseaudio", "pipewire"}) {
-            if (audio || first == name || !hasAudioDriver(name)) continue;
-            if (api.fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
-            audio = api.new_fluid_audio_driver2(settings, renderLimited, this);
-        }
-        return audio != nullptr;
     }
+    return audio != nullptr;
+}
 
-    // The sound output's period: the synthesizer rendered with its effects
-    // mixed into the two channels, as FluidSynth's own drivers render it,
-    // then kept from clipping.
-    static int renderLimited(void* data, int frames, int, float*[], int channels, float* out[]) {
-        auto* fluid = static_cast<Fluid*>(data);
-        for (int c = 0; c < channels; ++c) std::fill(out[c], out[c] + frames, 0.0f);
-        const int result = fluid->api.fluid_synth_process(fluid->synth, frames, channels, out, channels, out);
-        if (channels >= 2) fluid->limiter->Process(out[0], out[1], frames, 1);
-        fluid->rendered += frames;
-        return result;
-    }
+void MidiOutSynth::Fluid::stopAudio() {
+    if (audio) api.delete_fluid_audio_driver(audio);
+    audio = nullptr;
+}
 
-    void stopAudio() {
-        if (audio) api.delete_fluid_audio_driver(audio);
-        audio = nullptr;
-    }
-
-    bool hasAudioDriver(const std::string& name) const {
-        struct Search {
-            const std::string* name;
-            bool found;
-        } search{&name, false};
-        api.fluid_settings_foreach_option(settings, "audio.driver", &search,
+bool MidiOutSynth::Fluid::hasAudioDriver(const std::string& name) const {
+    struct Search {
+        const std::string* name;
+        bool found;
+    } search{&name, false};
+    api.fluid_settings_foreach_option(settings, "audio.driver", &search,
                                       [](void* data, const char*, const char* option) {
                                           auto* s = static_cast<Search*>(data);
                                           if (option && *s->name == option) s->found = true;
                                       });
-        return search.found;
-    }
-};
-
-// The background side: opening, then (live) keeping the sound output, which
-// stops after a silence and starts again for the next note or playback.
-struct MidiOutSynth::Worker {
-    using Clock = std::chrono::steady_clock;
-    // The live sound output: asked for (a note, a playback to come), starting
-    // until sound comes out of it, or on.
-    enum class Sound { Off, Wanted, Starting, On };
-
-    Worker(std::vector<std::string> paths, Output how) : soundfonts(std::move(paths)), output(how) {}
-
-    const std::vector<std::string> soundfonts;
-    const Output output;
-
-    mutable std::mutex mutex;
-    std::condition_variable wake;
-    bool loading = true;
-    int failure = MidiOutDriver::Ok;
-    std::string detail;
-    std::vector<uint32_t> pending;  // sent while loading, in order
-    std::function<void()> changed;
-    bool closing = false;
-    Sound sound = Sound::Off;
-    Clock::time_point lastSound{};
-    std::thread thread;
-
-    bool Unready() const { return loading || sound == Sound::Wanted || sound == Sound::Starting; }
-
-    // Locked: asks for the sound output if it is off.
-    void wantSound() {
-        if (sound != Sound::Off || loading || closing || failure != MidiOutDriver::Ok) return;
-        sound = Sound::Wanted;
-        wake.notify_all();
-    }
-
-    // Locked: tells the owner (unlocked) that Loading or Failure changed.
-    void tell(std::unique_lock<std::mutex>& lock) {
-        wake.notify_all();
-        std::function<void()> told = closing ? nullptr : changed;
-        lock.unlock();
-        if (told) told();
-        lock.lock();
-    }
-
-    // Locked: the outcome of opening, or a failure since.
-    void settle(std::unique_lock<std::mutex>& lock, int result, std::string text) {
-        loading = false;
-        failure = result;
-        detail = std::move(text);
-        if (result != MidiOutDriver::Ok) sound = Sound::Off;
-        tell(lock);
-    }
-
-    // Unlocked: waits until sound comes out of the output just started, that
-    // is until it has taken its buffer and two periods more. A sound server
-    // may need a while to wake its device; notes sent before would come out
-    // late, together. Gives up after a few seconds, and on closing.
-    void awaitSound(const Fluid& fluid) {
-        const long long target = fluid.rendered + kPeriodFrames * (kPeriods + 2);
-        const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(3);
-        while (fluid.rendered < target && Clock::now() < giveUp) {
-            std::unique_lock<std::mutex> lock(mutex);
-            if (wake.wait_for(lock, std::chrono::milliseconds(2), [this] { return closing; })) return;
-        }
-    }
-};
-
-MidiOutSynth::MidiOutSynth() = default;
-
-MidiOutSynth::~MidiOutSynth() { Close(); }
-
-std::unique_ptr<MidiOutSynth> MidiOutSynth::Open(const std::vector<std::string>& soundfonts, Output output,
-                                                 int* result, std::string* detail) {
-    std::unique_ptr<MidiOutSynth> synth = Start(soundfonts, output);
-    {
-        std::unique_lock<std::mutex> lock(synth->worker_->mutex);
-        synth->worker_->wake.wait(lock, [&] { return !synth->worker_->loading; });
-    }
-    *result = synth->Failure(detail);
-    if (*result != MidiOutDriver::Ok) return nullptr;
-    detail->clear();
-    return synth;
-}
-
-std::unique_ptr<MidiOutSynth> MidiOutSynth::Start(std::vector<std::string> soundfonts, Output output) {
-    std::unique_ptr<MidiOutSynth> synth(new MidiOutSynth());
-    synth->worker_ = std::make_unique<Worker>(std::move(soundfonts), output);
-    MidiOutSynth* self = synth.get();
-    synth->worker_->thread = std::thread([self] { self->run(); });
-    return synth;
+    return search.found;
 }
 
 std::unique_ptr<MidiOutSynth::Fluid> MidiOutSynth::Fluid::Build(const std::vector<std::string>& soundfonts,
@@ -380,96 +279,188 @@ std::unique_ptr<MidiOutSynth::Fluid> MidiOutSynth::Fluid::Build(const std::vecto
     return fluid;
 }
 
-void MidiOutSynth::run() {
-    Worker& w = *worker_;
+void MidiOutSynth::Fluid::apply(uint32_t message) {
+    const int channel = static_cast<int>(message & 0x0F);
+    const int data1 = static_cast<int>((message >> 8) & 0x7F);
+    const int data2 = static_cast<int>((message >> 16) & 0x7F);
+    switch (message & 0xF0) {
+        case 0x80: api.fluid_synth_noteoff(synth, channel, data1); break;
+        case 0x90:
+            if (data2 == 0) {
+                api.fluid_synth_noteoff(synth, channel, data1);
+            } else {
+                soundEnded[channel] = false;
+                api.fluid_synth_noteon(synth, channel, data1, data2);
+            }
+            break;
+        case 0xA0: api.fluid_synth_key_pressure(synth, channel, data1, data2); break;
+        case 0xB0:
+            // All notes off (123) after all sound off (120) has nothing left to
+            // release, and FluidSynth would put the voices that 120 is ending
+            // back into their release: a stopped chord would ring on for
+            // seconds with a soundfont of long releases.
+            if (data1 == 123 && soundEnded[channel]) break;
+            if (data1 == 120) soundEnded[channel] = true;
+            api.fluid_synth_cc(synth, channel, data1, data2);
+            break;
+        case 0xC0: api.fluid_synth_program_change(synth, channel, data1); break;
+        case 0xD0: api.fluid_synth_channel_pressure(synth, channel, data1); break;
+        case 0xE0: api.fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7)); break;
+        default: break;  // not a channel message
+    }
+}
+
+// Locked: asks for the sound output if it is off.
+void MidiOutSynth::Worker::wantSound() {
+    if (sound != Sound::Off || loading || closing || failure != MidiOutDriver::Ok) return;
+    sound = Sound::Wanted;
+    wake.notify_all();
+}
+
+// Locked: tells the owner (unlocked) that Loading or Failure changed.
+void MidiOutSynth::Worker::tell(std::unique_lock<std::mutex>& lock) {
+    wake.notify_all();
+    std::function<void()> told = closing ? nullptr : changed;
+    lock.unlock();
+    if (told) told();
+    lock.lock();
+}
+
+// Locked: the outcome of opening, or a failure since.
+void MidiOutSynth::Worker::settle(std::unique_lock<std::mutex>& lock, int result, std::string text) {
+    loading = false;
+    failure = result;
+    detail = std::move(text);
+    if (result != MidiOutDriver::Ok) sound = Sound::Off;
+    tell(lock);
+}
+
+// Unlocked: waits until sound comes out of the output just started, that is
+// until it has taken its buffer and two periods more. A sound server may need
+// a while to wake its device; notes sent before would come out late,
+// together. Gives up after a few seconds, and on closing.
+void MidiOutSynth::Worker::awaitSound(const Fluid& started) {
+    const long long target = started.rendered + kPeriodFrames * (kPeriods + 2);
+    const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(3);
+    while (started.rendered < target && Clock::now() < giveUp) {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (wake.wait_for(lock, std::chrono::milliseconds(2), [this] { return closing; })) return;
+    }
+}
+
+std::unique_ptr<MidiOutSynth> MidiOutSynth::Start(std::vector<std::string> soundfonts, Output output) {
+    std::unique_ptr<MidiOutSynth> synth(new MidiOutSynth());
+    synth->worker_ = std::make_shared<Worker>(std::move(soundfonts), output);
+    synth->worker_->thread = std::thread([worker = synth->worker_] { Worker::run(worker); });
+    return synth;
+}
+
+void MidiOutSynth::Worker::run(const std::shared_ptr<Worker>& self) {
+    Worker& w = *self;
     int result = MidiOutDriver::Ok;
     std::string detail;
-    std::unique_ptr<Fluid> fluid = Fluid::Build(w.soundfonts, &result, &detail);
+    std::unique_ptr<Fluid> opened = Fluid::Build(w.soundfonts, &result, &detail);
     std::unique_lock<std::mutex> lock(w.mutex);
     const bool live = w.output == Output::Live;
-    if (fluid && live && !w.closing) {
+    if (opened && live && !w.closing) {
         lock.unlock();
-        const bool started = fluid->startAudio();
+        const bool started = opened->startAudio();
         if (started)
-            w.awaitSound(*fluid);
+            w.awaitSound(*opened);
         else
             detail = withLog("No sound output could be opened.");
         takeLog();
         lock.lock();
         if (!started) result = MidiOutDriver::NoAudioOutput;
-        w.sound = started ? Worker::Sound::On : Worker::Sound::Off;
+        w.sound = started ? Sound::On : Sound::Off;
     }
-    if (result != MidiOutDriver::Ok) {
-        fluid.reset();
+    if (w.closing || result != MidiOutDriver::Ok) {
         w.pending.clear();
-        w.settle(lock, result, detail);
+        if (!w.closing) w.settle(lock, result, detail);
+        lock.unlock();
+        opened.reset();  // a sound output not yet sounding may take a while to stop
         return;
     }
-    fluid_ = std::move(fluid);
-    // What came meanwhile, in order; what comes while this runs joins the end.
-    while (!w.pending.empty()) {
-        std::vector<uint32_t> batch;
-        batch.swap(w.pending);
-        lock.unlock();
-        for (uint32_t message : batch) apply(message);
-        lock.lock();
-    }
-    w.lastSound = Worker::Clock::now();
+    w.fluid = std::move(opened);
+    // What came meanwhile, in order.
+    for (uint32_t message : w.pending) w.fluid->apply(message);
+    w.pending.clear();
+    w.lastSound = Clock::now();
     w.settle(lock, MidiOutDriver::Ok, std::string());
-    if (live) keepSound(lock);
+    if (!live) return;
+    w.keepSound(lock);
+    if (!w.closing) return;  // failed: closing frees it
+    std::unique_ptr<Fluid> done = std::move(w.fluid);
+    lock.unlock();
+    done.reset();
 }
 
-void MidiOutSynth::keepSound(std::unique_lock<std::mutex>& lock) {
-    using Sound = Worker::Sound;
-    Worker& w = *worker_;
-    const auto quiet =
-        std::chrono::duration_cast<Worker::Clock::duration>(std::chrono::duration<double>(kQuietSeconds));
-    while (!w.closing) {
-        if (w.sound == Sound::Wanted) {
-            w.sound = Sound::Starting;
-            w.tell(lock);
+// Locked, on the thread: until closing (or a failure), stops the sound
+// output after a silence and starts it again when asked for.
+void MidiOutSynth::Worker::keepSound(std::unique_lock<std::mutex>& lock) {
+    const auto quiet = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kQuietSeconds));
+    while (!closing) {
+        if (sound == Sound::Wanted) {
+            sound = Sound::Starting;
+            tell(lock);
             lock.unlock();
-            const bool started = fluid_->startAudio();
-            if (started) w.awaitSound(*fluid_);
+            const bool started = fluid->startAudio();
+            if (started) awaitSound(*fluid);
             const std::string why = started ? std::string() : withLog("The sound output could not be started again.");
             lock.lock();
             if (!started) {
-                w.settle(lock, MidiOutDriver::NoAudioOutput, why);
+                settle(lock, MidiOutDriver::NoAudioOutput, why);
                 return;
             }
-            w.sound = Sound::On;
-            w.lastSound = Worker::Clock::now();
-            w.tell(lock);
+            sound = Sound::On;
+            lastSound = Clock::now();
+            tell(lock);
             continue;
         }
-        if (w.sound == Sound::Off) {
-            w.wake.wait(lock);
+        if (sound == Sound::Off) {
+            wake.wait(lock);
             continue;
         }
-        w.wake.wait_for(lock, std::chrono::milliseconds(250));
-        if (w.closing) break;
-        const Worker::Clock::time_point now = Worker::Clock::now();
-        if (fluid_->api.fluid_synth_get_active_voice_count(fluid_->synth) > 0) w.lastSound = now;
-        if (now - w.lastSound < quiet) continue;
+        wake.wait_for(lock, std::chrono::milliseconds(250));
+        if (closing) break;
+        const Clock::time_point now = Clock::now();
+        if (fluid->api.fluid_synth_get_active_voice_count(fluid->synth) > 0) lastSound = now;
+        if (now - lastSound < quiet) continue;
         // Off under the lock: a note sent from now on asks for it again.
-        w.sound = Sound::Off;
+        sound = Sound::Off;
         lock.unlock();
-        fluid_->stopAudio();
+        fluid->stopAudio();
         lock.lock();
     }
 }
 
+MidiOutSynth::~MidiOutSynth() { Close(); }
+
+// A sound output still starting (a sound server waking its device) may take
+// seconds to start, or to stop before it has: closing then leaves the thread
+// to finish and free it, rather than waiting.
 int MidiOutSynth::Close() {
     if (!worker_) return MidiOutDriver::Ok;
+    Worker& w = *worker_;
+    bool starting = false;
     {
-        std::lock_guard<std::mutex> lock(worker_->mutex);
-        worker_->closing = true;
-        worker_->changed = nullptr;
+        std::lock_guard<std::mutex> lock(w.mutex);
+        w.closing = true;
+        w.changed = nullptr;
+        starting = w.Unready();
     }
-    worker_->wake.notify_all();
-    // A soundfont still loading finishes first: FluidSynth cannot be interrupted.
-    if (worker_->thread.joinable()) worker_->thread.join();
-    fluid_.reset();
+    w.wake.notify_all();
+    if (!w.thread.joinable()) return MidiOutDriver::Ok;
+    if (starting) {
+        w.thread.detach();
+        return MidiOutDriver::Ok;
+    }
+    w.thread.join();
+    std::unique_ptr<Fluid> done;
+    {
+        std::lock_guard<std::mutex> lock(w.mutex);
+        done = std::move(w.fluid);
+    }
     return MidiOutDriver::Ok;
 }
 
@@ -479,8 +470,12 @@ bool MidiOutSynth::Loading() const {
 }
 
 void MidiOutSynth::Wake() {
-    std::lock_guard<std::mutex> lock(worker_->mutex);
-    if (worker_->output == Output::Live) worker_->wantSound();
+    Worker& w = *worker_;
+    if (w.output != Output::Live) return;
+    std::lock_guard<std::mutex> lock(w.mutex);
+    // Running, it stays on for the playback to come.
+    w.lastSound = Worker::Clock::now();
+    w.wantSound();
 }
 
 int MidiOutSynth::Failure(std::string* detail) const {
@@ -494,60 +489,36 @@ void MidiOutSynth::OnChange(std::function<void()> changed) {
     if (!worker_->closing) worker_->changed = std::move(changed);
 }
 
-bool MidiOutSynth::SoundOutputRunning() const {
-    std::lock_guard<std::mutex> lock(worker_->mutex);
-    return worker_->sound == Worker::Sound::On;
-}
-
 void MidiOutSynth::Send(uint32_t message) {
-    {
-        Worker& w = *worker_;
-        std::lock_guard<std::mutex> lock(w.mutex);
-        if (w.closing || w.failure != MidiOutDriver::Ok) return;
-        if (w.loading) {
-            w.pending.push_back(message);
-            return;
-        }
-        const bool noteOn = (message & 0xF0) == 0x90 && ((message >> 16) & 0x7F) != 0;
-        if (noteOn && w.output == Output::Live) {
-            w.lastSound = Worker::Clock::now();
-            w.wantSound();
-        }
+    Worker& w = *worker_;
+    std::lock_guard<std::mutex> lock(w.mutex);
+    if (w.closing || w.failure != MidiOutDriver::Ok) return;
+    if (w.loading) {
+        w.pending.push_back(message);
+        return;
     }
-    apply(message);
-}
-
-void MidiOutSynth::apply(uint32_t message) {
-    const FluidApi& api = fluid_->api;
-    fluid_synth_t* synth = fluid_->synth;
-    const int channel = static_cast<int>(message & 0x0F);
-    const int data1 = static_cast<int>((message >> 8) & 0x7F);
-    const int data2 = static_cast<int>((message >> 16) & 0x7F);
-    switch (message & 0xF0) {
-        case 0x80: api.fluid_synth_noteoff(synth, channel, data1); break;
-        case 0x90:
-            if (data2 == 0)
-                api.fluid_synth_noteoff(synth, channel, data1);
-            else
-                api.fluid_synth_noteon(synth, channel, data1, data2);
-            break;
-        case 0xA0: api.fluid_synth_key_pressure(synth, channel, data1, data2); break;
-        case 0xB0: api.fluid_synth_cc(synth, channel, data1, data2); break;
-        case 0xC0: api.fluid_synth_program_change(synth, channel, data1); break;
-        case 0xD0: api.fluid_synth_channel_pressure(synth, channel, data1); break;
-        case 0xE0: api.fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7)); break;
-        default: break;  // not a channel message
+    const bool noteOn = (message & 0xF0) == 0x90 && ((message >> 16) & 0x7F) != 0;
+    if (noteOn && w.output == Output::Live) {
+        w.lastSound = Worker::Clock::now();
+        w.wantSound();
     }
+    w.fluid->apply(message);
 }
 
 void MidiOutSynth::Render(float* interleaved, int frames) {
-    if (Loading() || !fluid_ || fluid_->audio || frames <= 0) return;
-    fluid_->api.fluid_synth_write_float(fluid_->synth, frames, interleaved, 0, 2, interleaved, 1, 2);
-    fluid_->limiter->Process(interleaved, interleaved + 1, frames, 2);
+    Worker& w = *worker_;
+    if (w.output != Output::Offline || frames <= 0) return;
+    std::lock_guard<std::mutex> lock(w.mutex);
+    if (w.loading || !w.fluid) return;
+    Fluid& fluid = *w.fluid;
+    fluid.api.fluid_synth_write_float(fluid.synth, frames, interleaved, 0, 2, interleaved, 1, 2);
+    fluid.limiter->Process(interleaved, interleaved + 1, frames, 2);
 }
 
 double MidiOutSynth::SampleRate() const {
     double rate = 44100.0;
-    if (!Loading() && fluid_) fluid_->api.fluid_settings_getnum(fluid_->settings, "synth.sample-rate", &rate);
+    std::lock_guard<std::mutex> lock(worker_->mutex);
+    if (!worker_->loading && worker_->fluid)
+        worker_->fluid->api.fluid_settings_getnum(worker_->fluid->settings, "synth.sample-rate", &rate);
     return rate;
 }

@@ -8,7 +8,6 @@
 // takes about as little memory as a small one.
 
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -35,15 +34,11 @@ public:
     // reverberation tail to die away.
     static constexpr double kQuietSeconds = 2.0;
 
-    // Opens the synthesizer with the first of `soundfonts` that loads. On
-    // failure gives nullptr, *result a MidiOutDriver result code and *detail
-    // what went wrong, naming every soundfont tried.
-    static std::unique_ptr<MidiOutSynth> Open(const std::vector<std::string>& soundfonts, Output output,
-                                              int* result, std::string* detail);
-    // The same in the background: returns at once, Loading until the
-    // soundfont has loaded (and, live, the sound output has started), or has
-    // failed (Failure says why). What is sent meanwhile is applied in order
-    // once it is ready.
+    // Opens the synthesizer with the first of `soundfonts` that loads, in
+    // the background: returns at once, Loading until the soundfont has loaded
+    // (and, live, the sound output has started), or has failed (Failure says
+    // why, naming every soundfont tried). What is sent meanwhile is applied in
+    // order once it is ready.
     static std::unique_ptr<MidiOutSynth> Start(std::vector<std::string> soundfonts, Output output);
     ~MidiOutSynth() override;
 
@@ -53,24 +48,21 @@ public:
     int Failure(std::string* detail) const override;
     void OnChange(std::function<void()> changed) override;
     // Live output: starts the sound output if it has stopped (Loading until
-    // sound comes out of it).
+    // sound comes out of it), and keeps it from stopping for another silence.
     void Wake() override;
-
-    // Live output: the sound output is running (it stops after a silence).
-    bool SoundOutputRunning() const;
 
     // Offline output only: renders `frames` stereo frames, interleaved left/right.
     void Render(float* interleaved, int frames);
     double SampleRate() const;
 
-private:
-    struct Fluid;
-    struct Worker;
-    MidiOutSynth();
-    void run();  // the worker's thread
-    void keepSound(std::unique_lock<std::mutex>& lock);
-    void apply(uint32_t message);
+    struct Fluid;   // FluidSynth's side (MidiOutSynthWorker.h)
+    struct Worker;  // the background side, shared with its thread
 
-    std::unique_ptr<Fluid> fluid_;
-    std::unique_ptr<Worker> worker_;  // a background opening, and the live sound output's keeper
+private:
+    friend struct MidiOutSynthProbe;  // the tests' look inside; defined by them
+    MidiOutSynth() = default;
+
+    // Shared: a thread still starting the sound output when the synthesizer
+    // closes is left to finish, and frees the worker and what it opened.
+    std::shared_ptr<Worker> worker_;
 };

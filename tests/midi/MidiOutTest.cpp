@@ -123,7 +123,7 @@ TEST_F(MidiOutTest, BuiltInSynthesizerIsTheMapperAndAMissingSoundfontIsReported)
     EXPECT_EQ(list.item(0)->data(Qt::UserRole).toInt(), -1);
 
     synthOut.OpenDevice(-1);  // it opens loading, and fails in the background
-    WaitUntilLoaded(synthOut);
+    ASSERT_TRUE(WaitUntilLoaded(synthOut));
     EXPECT_FALSE(synthOut.IsOpen());
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_TRUE(Errors()[0].contains(QStringLiteral("soundfont"))) << Errors()[0].toStdString();
@@ -150,7 +150,7 @@ TEST_F(MidiOutTest, AnOutputThatOpensLoadingEndsReadyFailedOrClosed) {
             recorder.FinishLoading(end == End::Ready ? MidiOutDriver::Ok : MidiOutDriver::NoSoundfont,
                                    end == End::Ready ? "" : "Tried: /x.sf2 (not found).");
         }
-        WaitUntilLoaded(out);
+        ASSERT_TRUE(WaitUntilLoaded(out));
         QCoreApplication::processEvents();
         EXPECT_EQ(ended, 1);
         EXPECT_EQ(out.IsOpen(), end == End::Ready);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -76,9 +78,16 @@ inline std::string Tokens(const std::vector<uint32_t>& values, const std::vector
 }
 
 // Lets events run until `out` has finished loading (the built-in
-// synthesizer opens in the background and tells through the event loop).
-inline void WaitUntilLoaded(const MIDI_OUT& out) {
-    while (out.IsLoading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+// synthesizer opens in the background and tells through the event loop);
+// fails when it still loads after `limitMs`.
+inline ::testing::AssertionResult WaitUntilLoaded(const MIDI_OUT& out, int limitMs = 20000) {
+    const QDeadlineTimer giveUp(limitMs);
+    while (out.IsLoading()) {
+        if (giveUp.hasExpired()) return ::testing::AssertionFailure() << "still loading after " << limitMs << " ms";
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QThread::msleep(2);
+    }
+    return ::testing::AssertionSuccess();
 }
 
 // A panel on `out` that notes where each playback step's wait begins.

@@ -3,26 +3,57 @@
 // its notes, sounds at a proper level and is silent after all notes off;
 // what is sent while the soundfont loads plays in order once it has; the
 // soundfont search and a missing sound output are the error paths; the live
-// sound output stops after a silence and starts again for the next note.
+// sound output stops after a silence, starts again for the next note, stays
+// on while playbacks wake it, and never holds up closing; Stop leaves no
+// voice sounding with either of Debian's soundfonts.
 //
 // What is measured renders with the soundfont scripts/install-deps installs,
-// whatever the machine's default is; one test plays the machine's default.
+// whatever the machine's default is; one test plays the machine's default,
+// and the Stop test FluidR3 too where it is installed.
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <functional>
+#include <future>
 #include <numeric>
+
+#include <fluidsynth.h>
 
 #include "MidiOutDriver.h"
 #include "MidiOutSynth.h"
+#include "MidiOutSynthWorker.h"
 #include "MidiOutSystem.h"
 #include "MidiTestSupport.h"
 
 using namespace miditest;
+
+// What the tests see inside the synthesizer: the live sound output's state
+// and the voices sounding.
+struct MidiOutSynthProbe {
+    using Sound = MidiOutSynth::Worker::Sound;
+    static Sound SoundOutput(const MidiOutSynth& synth) {
+        std::lock_guard<std::mutex> lock(synth.worker_->mutex);
+        return synth.worker_->sound;
+    }
+    static bool SoundOutputRunning(const MidiOutSynth& synth) { return SoundOutput(synth) == Sound::On; }
+    static int ActiveVoices(const MidiOutSynth& synth) {
+        std::lock_guard<std::mutex> lock(synth.worker_->mutex);
+        return synth.worker_->fluid ? fluid_synth_get_active_voice_count(synth.worker_->fluid->synth) : -1;
+    }
+    // Expires once the synthesizer's thread has ended and freed what it opened.
+    static std::weak_ptr<MidiOutSynth::Worker> Worker(const MidiOutSynth& synth) { return synth.worker_; }
+};
 
 namespace {
 
@@ -82,17 +113,35 @@ Replay Render(MidiOutSynth& synth, const std::vector<uint32_t>& values, const st
     return r;
 }
 
-std::unique_ptr<MidiOutSynth> OpenOffline(const std::vector<std::string>& soundfonts = {kTimGM6mb}) {
-    int result = -1;
-    std::string detail;
-    auto synth = MidiOutSynth::Open(soundfonts, MidiOutSynth::Output::Offline, &result, &detail);
-    EXPECT_EQ(result, MidiOutDriver::Ok) << detail;
-    return synth;
+// Waits until `done` holds; fails when it still does not after `limit`.
+::testing::AssertionResult WaitUntil(const std::function<bool()>& done, const char* what,
+                                     std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+    const auto giveUp = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > giveUp)
+            return ::testing::AssertionFailure() << "waited " << limit.count() << " ms for " << what;
+        QThread::msleep(5);
+    }
+    return ::testing::AssertionSuccess();
 }
 
-// Waits, without a time limit of its own, until `done` holds.
-void WaitUntil(const std::function<bool()>& done) {
-    while (!done()) QThread::msleep(5);
+// Started as the program starts it, and loaded: gives its result code, with
+// *detail what went wrong.
+int StartAndLoad(std::unique_ptr<MidiOutSynth>* synth, const std::vector<std::string>& soundfonts,
+                 MidiOutSynth::Output output, std::string* detail) {
+    *synth = MidiOutSynth::Start(soundfonts, output);
+    MidiOutSynth& s = **synth;
+    EXPECT_TRUE(WaitUntil([&] { return !s.Loading(); }, "the synthesizer to load"));
+    return s.Failure(detail);
+}
+
+std::unique_ptr<MidiOutSynth> OpenOffline(const std::vector<std::string>& soundfonts = {kTimGM6mb}) {
+    std::unique_ptr<MidiOutSynth> synth;
+    std::string detail;
+    const int result = StartAndLoad(&synth, soundfonts, MidiOutSynth::Output::Offline, &detail);
+    EXPECT_EQ(result, MidiOutDriver::Ok) << detail;
+    if (result != MidiOutDriver::Ok) synth.reset();
+    return synth;
 }
 
 // Sets an environment variable for the life of the object.
@@ -113,6 +162,23 @@ private:
     const char* name_;
     bool had_;
     QByteArray old_;
+};
+
+// ALSA's null device as the sound output, which takes whatever it is given,
+// for the life of the object.
+class NullSoundOutput {
+public:
+    NullSoundOutput() {
+        QFile file(config_);
+        if (file.open(QIODevice::WriteOnly)) file.write("pcm.!default { type null }\n");
+    }
+
+private:
+    QTemporaryDir dir_;
+    const QString config_ = dir_.filePath(QStringLiteral("asound.conf"));
+    const QByteArray path_ = config_.toLocal8Bit();
+    const ScopedEnv alsa_{"ALSA_CONFIG_PATH", path_.constData()};
+    const ScopedEnv pulse_{"PULSE_SERVER", "unix:/nonexistent/pulse/native"};
 };
 
 class SynthRenderTest : public MidiFixture {};
@@ -225,20 +291,17 @@ TEST_F(SynthRenderTest, SoundfontsAreTriedInTurnAndEveryPathTriedIsNamed) {
     f.write("RIFF but not a soundfont");
     f.close();
 
-    int result = -1;
+    std::unique_ptr<MidiOutSynth> synth;
     std::string detail;
-    auto synth = MidiOutSynth::Open({missing, broken}, MidiOutSynth::Output::Offline, &result, &detail);
-    EXPECT_EQ(synth, nullptr);
-    EXPECT_EQ(result, MidiOutDriver::NoSoundfont);
+    EXPECT_EQ(StartAndLoad(&synth, {missing, broken}, MidiOutSynth::Output::Offline, &detail),
+              MidiOutDriver::NoSoundfont);
     EXPECT_NE(detail.find(missing + " (not found)"), std::string::npos) << detail;
     EXPECT_NE(detail.find(broken + " (not a soundfont)"), std::string::npos) << detail;
 
     // The first one that loads is played; the ones before it are passed over.
     std::vector<std::string> paths = {missing, broken};
     for (const std::string& path : MidiOutSystem::DefaultSoundfonts()) paths.push_back(path);
-    synth = MidiOutSynth::Open(paths, MidiOutSynth::Output::Offline, &result, &detail);
-    ASSERT_NE(synth, nullptr) << detail;
-    EXPECT_EQ(result, MidiOutDriver::Ok);
+    EXPECT_EQ(StartAndLoad(&synth, paths, MidiOutSynth::Output::Offline, &detail), MidiOutDriver::Ok) << detail;
 }
 
 // With no sound output the live synthesizer says so, with what the audio
@@ -246,11 +309,9 @@ TEST_F(SynthRenderTest, SoundfontsAreTriedInTurnAndEveryPathTriedIsNamed) {
 TEST_F(SynthRenderTest, NoSoundOutputIsReportedWithWhatTheAudioLayerSaid) {
     const ScopedEnv alsa("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf");
     const ScopedEnv pulse("PULSE_SERVER", "unix:/nonexistent/pulse/native");
-    int result = -1;
+    std::unique_ptr<MidiOutSynth> synth;
     std::string detail;
-    auto synth = MidiOutSynth::Open({kTimGM6mb}, MidiOutSynth::Output::Live, &result, &detail);
-    EXPECT_EQ(synth, nullptr);
-    EXPECT_EQ(result, MidiOutDriver::NoAudioOutput);
+    EXPECT_EQ(StartAndLoad(&synth, {kTimGM6mb}, MidiOutSynth::Output::Live, &detail), MidiOutDriver::NoAudioOutput);
     EXPECT_NE(detail.find("No sound output could be opened"), std::string::npos) << detail;
     EXPECT_NE(detail.find("audio device"), std::string::npos) << detail;
     EXPECT_EQ(detail.find("requested audio driver"), std::string::npos) << detail;
@@ -276,7 +337,7 @@ TEST_F(SynthRenderTest, WhatIsSentWhileTheSoundfontLoadsPlaysInOrderOnceLoaded) 
     }
     ASSERT_GT(sentWhileLoading, 0);
     synth->Send(0x7F4090);  // note 64
-    WaitUntil([&] { return !synth->Loading(); });
+    ASSERT_TRUE(WaitUntil([&] { return !synth->Loading(); }, "the synthesizer to load"));
     std::string detail;
     ASSERT_EQ(synth->Failure(&detail), MidiOutDriver::Ok) << detail;
 
@@ -302,8 +363,11 @@ TEST_F(SynthRenderTest, ClosingWhileTheSoundfontLoadsEndsCleanly) {
     EXPECT_EQ(synth->Close(), MidiOutDriver::Ok);
     const int afterClose = changes;
     synth->Send(0x7F3C90);
+    const auto worker = MidiOutSynthProbe::Worker(*synth);
     synth.reset();
     EXPECT_EQ(changes, afterClose);
+    // Its thread, left to finish, frees all it opened.
+    EXPECT_TRUE(WaitUntil([&] { return worker.expired(); }, "the synthesizer's thread to end"));
 
     MidiOutSystem system;
     MIDI_OUT systemOut(system);
@@ -315,37 +379,137 @@ TEST_F(SynthRenderTest, ClosingWhileTheSoundfontLoadsEndsCleanly) {
     EXPECT_TRUE(Errors().empty());
 }
 
+// A sound output that is slow to start does not hold up closing: here a
+// sound server that takes the connection and never answers, as one waking its
+// device. Close returns while the synthesizer's thread still waits for it;
+// when the server gives up, the thread ends and frees everything.
+TEST_F(SynthRenderTest, ClosingDoesNotWaitForTheSoundOutputToStart) {
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath(QStringLiteral("pulse")).toLocal8Bit();
+    const int server = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    ASSERT_GE(server, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<size_t>(path.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    ASSERT_EQ(bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(server, 4), 0);
+    const ScopedEnv alsa("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf");
+    const ScopedEnv pulse("PULSE_SERVER", ("unix:" + path).constData());
+
+    auto synth = MidiOutSynth::Start({kTimGM6mb}, MidiOutSynth::Output::Live);
+    const auto worker = MidiOutSynthProbe::Worker(*synth);
+    int client = -1;
+    EXPECT_TRUE(WaitUntil([&] { return (client = accept(server, nullptr, nullptr)) >= 0; },
+                          "the synthesizer to reach the sound server"));
+    EXPECT_TRUE(synth->Loading());
+    auto closing = std::async(std::launch::async, [&] { synth.reset(); });
+    EXPECT_EQ(closing.wait_for(std::chrono::seconds(5)), std::future_status::ready)
+        << "closing waited for the sound output";
+    if (client >= 0) close(client);  // the server gives up
+    EXPECT_TRUE(WaitUntil([&] { return worker.expired(); }, "the synthesizer's thread to end"));
+    closing.wait();
+    close(server);
+}
+
 // Live, on a sound output that takes whatever it is given (ALSA's null
 // device): started, the output runs; after a silence it stops; a playback
 // about to begin, or a note, starts it again.
 TEST_F(SynthRenderTest, TheSoundOutputStopsAfterASilenceAndStartsAgainForPlayback) {
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("asound.conf"));
-    QFile file(config);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("pcm.!default { type null }\n");
-    file.close();
-    const ScopedEnv alsa("ALSA_CONFIG_PATH", config.toLocal8Bit().constData());
-    const ScopedEnv pulse("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+    const NullSoundOutput null;
 
-    auto synth = MidiOutSynth::Start({kTimGM6mb}, MidiOutSynth::Output::Live);
-    WaitUntil([&] { return !synth->Loading(); });
+    std::unique_ptr<MidiOutSynth> synth;
     std::string detail;
-    ASSERT_EQ(synth->Failure(&detail), MidiOutDriver::Ok) << detail;
-    EXPECT_TRUE(synth->SoundOutputRunning());
-    WaitUntil([&] { return !synth->SoundOutputRunning(); });
-    synth->Send(0x0078B0);  // a controller alone does not start it
-    QThread::msleep(50);
-    EXPECT_FALSE(synth->SoundOutputRunning());
+    ASSERT_EQ(StartAndLoad(&synth, {kTimGM6mb}, MidiOutSynth::Output::Live, &detail), MidiOutDriver::Ok) << detail;
+    EXPECT_TRUE(MidiOutSynthProbe::SoundOutputRunning(*synth));
+    auto stopped = [&] { return !MidiOutSynthProbe::SoundOutputRunning(*synth); };
+    ASSERT_TRUE(WaitUntil(stopped, "the sound output to stop"));
+    synth->Send(0x0078B0);  // a controller alone does not ask for it
+    EXPECT_EQ(MidiOutSynthProbe::SoundOutput(*synth), MidiOutSynthProbe::Sound::Off);
     // A playback about to begin wakes it, loading until sound comes out.
     synth->Wake();
-    EXPECT_TRUE(synth->Loading() || synth->SoundOutputRunning());
-    WaitUntil([&] { return !synth->Loading(); });
-    EXPECT_TRUE(synth->SoundOutputRunning());
-    WaitUntil([&] { return !synth->SoundOutputRunning(); });
+    EXPECT_TRUE(synth->Loading() || MidiOutSynthProbe::SoundOutputRunning(*synth));
+    ASSERT_TRUE(WaitUntil([&] { return !synth->Loading(); }, "the sound output to start"));
+    EXPECT_TRUE(MidiOutSynthProbe::SoundOutputRunning(*synth));
+    ASSERT_TRUE(WaitUntil(stopped, "the sound output to stop"));
     synth->Send(0x7F3C90);  // so does a note
-    WaitUntil([&] { return synth->SoundOutputRunning(); });
+    EXPECT_TRUE(WaitUntil([&] { return MidiOutSynthProbe::SoundOutputRunning(*synth); }, "the sound output to start"));
     EXPECT_EQ(synth->Failure(&detail), MidiOutDriver::Ok) << detail;
 }
+
+// A playback woken while the sound output runs keeps it running: waking
+// again and again for longer than the silence after which it stops, it
+// never stops nor loads.
+TEST_F(SynthRenderTest, WakingKeepsTheRunningSoundOutputFromStopping) {
+    const NullSoundOutput null;
+    std::unique_ptr<MidiOutSynth> synth;
+    std::string detail;
+    ASSERT_EQ(StartAndLoad(&synth, {kTimGM6mb}, MidiOutSynth::Output::Live, &detail), MidiOutDriver::Ok) << detail;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(MidiOutSynth::kQuietSeconds + 1.0);
+    int checks = 0;
+    while (std::chrono::steady_clock::now() < until) {
+        synth->Wake();
+        EXPECT_FALSE(synth->Loading()) << "check " << checks;
+        EXPECT_TRUE(MidiOutSynthProbe::SoundOutputRunning(*synth)) << "check " << checks;
+        ++checks;
+        QThread::msleep(100);
+    }
+}
+
+// Stop on the built-in synthesizer, whatever the soundfont's releases: after
+// all-notes-off (120 then 123 on every channel, as every output gets it) and
+// one period, no voice sounds, and 100-300 ms later what is heard (the
+// reverberation's tail) is at least 30 dB below the strum's peak. Steel-string
+// guitar, A major at full velocity.
+struct StopCase {
+    const char* name;
+    std::string soundfont;
+    friend void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SynthStopTest : public MidiFixture, public ::testing::WithParamInterface<StopCase> {};
+
+TEST_P(SynthStopTest, AllNotesOffLeavesNoVoiceSounding) {
+    const std::string& soundfont = GetParam().soundfont;
+    if (!std::filesystem::exists(soundfont))
+        GTEST_SKIP() << soundfont << " is not installed (Debian's fluid-soundfont-gm installs it)";
+    auto synth = OpenOffline({soundfont});
+    ASSERT_NE(synth, nullptr);
+    StepPanel panel(recorder, out);
+    panel.HScroll1()->setValue(9);
+    panel.SetSound(25);
+    panel.PlayChord(QStringLiteral("45~52~57~61~64"));  // A major, open position
+    std::vector<uint32_t> values = recorder.Values();
+    ASSERT_GT(values.size(), 32u);
+    ASSERT_EQ(std::vector<uint32_t>(values.end() - 32, values.end()), AllNotesOffValues());
+    values.resize(values.size() - 32);  // the chord rings until Stop
+
+    const Replay strum = Render(*synth, values, panel.marks, 0.05, 0.5);
+    ASSERT_GT(MidiOutSynthProbe::ActiveVoices(*synth), 0);
+    for (uint32_t message : AllNotesOffValues()) synth->Send(message);
+    std::vector<float> period(static_cast<size_t>(MidiOutSynth::kPeriodFrames) * 2);
+    synth->Render(period.data(), MidiOutSynth::kPeriodFrames);
+    EXPECT_EQ(MidiOutSynthProbe::ActiveVoices(*synth), 0);
+
+    const double rate = synth->SampleRate();
+    const int frames = static_cast<int>(0.3 * rate) - MidiOutSynth::kPeriodFrames;
+    std::vector<float> after(static_cast<size_t>(frames) * 2);
+    synth->Render(after.data(), frames);
+    float tail = 0.0f;
+    const size_t from = static_cast<size_t>(0.1 * rate) - MidiOutSynth::kPeriodFrames;
+    for (size_t i = from * 2; i < after.size(); ++i) tail = std::max(tail, std::fabs(after[i]));
+    const double peakDbfs = 20.0 * std::log10(static_cast<double>(strum.peak));
+    const double tailDbfs = 20.0 * std::log10(std::max(static_cast<double>(tail), 1e-9));
+    EXPECT_LE(tailDbfs, peakDbfs - 30.0) << "strum peak " << peakDbfs << " dBFS";
+    RecordProperty("strum_peak_dbfs", std::to_string(peakDbfs));
+    RecordProperty("after_stop_dbfs", std::to_string(tailDbfs));
+    std::printf("%s: strum peak %.1f dBFS, 100-300 ms after all-notes-off %.1f dBFS\n", GetParam().name, peakDbfs,
+                tailDbfs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Soundfonts, SynthStopTest,
+                         ::testing::Values(StopCase{"TimGM6mb", kTimGM6mb},
+                                           StopCase{"FluidR3", "/usr/share/sounds/sf2/FluidR3_GM.sf2"}),
+                         [](const ::testing::TestParamInfo<StopCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
