@@ -31,7 +31,7 @@ if [ "${1:-}" != "--inside" ]; then
     private_session "$tmp"
     export QT_QPA_PLATFORM=xcb HOME="$tmp"
     unset WAYLAND_DISPLAY XDG_SESSION_TYPE
-    xvfb-run -a -s "-screen 0 1280x800x24" sh "$0" --inside "$prog" "$tmp" "$deadline"
+    xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x800x24" sh "$0" --inside "$prog" "$tmp" "$deadline"
     exit $?
 fi
 

@@ -24,7 +24,7 @@ if [ "${1:-}" != "--inside" ]; then
     unset WAYLAND_DISPLAY XDG_SESSION_TYPE
     for screen in 1280x800 1024x768; do
         mkdir -p "$tmp/$screen"
-        xvfb-run -a -s "-screen 0 ${screen}x24" sh "$0" --inside "$prog" "$tmp" "$deadline" "$screen" || exit 1
+        xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 ${screen}x24" sh "$0" --inside "$prog" "$tmp" "$deadline" "$screen" || exit 1
     done
     echo "window-placement: passed"
     exit 0
