@@ -17,21 +17,15 @@
 # time the test is given; a failure names the step it happened in.
 # Usage: real-window.sh <program> [seconds the whole test may take, 120]
 set -eu
+test_name=real-window
+. "$(dirname "$0")/window-test.sh"
 
 if [ "${1:-}" != "--inside" ]; then
     prog="$1"
     # Some seconds are kept back for reporting a failure and cleaning up.
     deadline=$(($(date +%s) + ${2:-120} - 10))
-    for tool in xvfb-run openbox trayer xdotool xwininfo xprop; do
-        command -v "$tool" >/dev/null || { echo "real-window: $tool is missing (scripts/install-deps)"; exit 1; }
-    done
-    tmp="$(mktemp -d)"
-    trap 'rm -rf "$tmp"' EXIT
-    . "$(dirname "$0")/../../scripts/private-session.sh"
-    private_session "$tmp"
-    export QT_QPA_PLATFORM=xcb HOME="$tmp"
-    unset WAYLAND_DISPLAY XDG_SESSION_TYPE
-    xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x800x24" sh "$0" --inside "$prog" "$tmp" "$deadline"
+    prepare_session
+    in_xvfb 1280x800 sh "$0" --inside "$prog" "$tmp" "$deadline"
     exit $?
 fi
 
@@ -42,49 +36,6 @@ pid=""
 wm=""
 tray=""
 trap 'kill $pid $wm $tray 2>/dev/null || true' EXIT
-step="starting"
-fail() {
-    echo "real-window: FAILED in step \"$step\": $*"
-    echo "--- program output:"; cat "$tmp/program.log" 2>/dev/null || true
-    echo "--- window manager output:"; tail -n 20 "$tmp/openbox.log" 2>/dev/null || true
-    exit 1
-}
-begin() {
-    step="$1"
-    [ "$(date +%s)" -lt "$deadline" ] || fail "no time left for it"
-}
-
-# Polls a condition (a shell command) every 50 ms, up to a number of polls
-# and never past the deadline.
-poll() {
-    polls_="$1"; shift
-    polled_=0
-    until "$@" >/dev/null 2>&1; do
-        polled_=$((polled_ + 1))
-        [ "$polled_" -lt "$polls_" ] && [ "$(date +%s)" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
-# True while the program runs (or none was started) and there is time left
-# for a wait that began at `since_`: up to 30 s and never past the deadline.
-may_wait() {
-    [ -z "$pid" ] || [ -n "${leaving:-}" ] || kill -0 "$pid" 2>/dev/null || fail "the program ended"
-    now_=$(date +%s)
-    [ "$now_" -lt $((since_ + 30)) ] && [ "$now_" -lt "$deadline" ]
-}
-# Waits for a condition (a shell command), or the test fails.
-wait_for() {
-    what="$1"; shift
-    since_=$(date +%s)
-    until "$@" >/dev/null 2>&1; do
-        may_wait || fail "timed out waiting for $what"
-        sleep 0.05
-    done
-}
-
-find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-shown() { [ -n "$(find_window "$1")" ]; }
-gone() { ! shown "$1"; }
 # Position of a window's client area on the screen: "x y".
 pos() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'; }
 offset() {
@@ -96,12 +47,7 @@ hidden() { ! viewable "$1"; }
 iconic() { xprop -id "$1" WM_STATE | grep -q Iconic; }
 still_docked() { [ "$(offset)" = "$docked" ]; }
 at_home() { [ "$(pos "$main")" = "$home" ]; }
-# The pointer to a place of the screen (a move with --sync to where the
-# pointer already is would wait for motion that never comes), or of the main
-# window (pixels from its top left).
-point() {
-    [ "$(xdotool getmouselocation | cut -d' ' -f1,2)" = "x:$1 y:$2" ] || xdotool mousemove --sync "$1" "$2"
-}
+# The pointer to a place of the main window (pixels from its top left).
 point_main() {
     set -- $(pos "$main") "$1" "$2"
     point $(($1 + $3)) $(($2 + $4))
@@ -229,20 +175,7 @@ exit_program() {
     grep -q "TabWindow=True" "$tmp/config/Quillfret Pro/Quillfret Pro.ini" || fail "TabWindow was not kept"
 }
 
-# Without edge resistance: the window manager would hold the main window
-# back where its edge meets the tablature window's, and the drag's places
-# would depend on it.
-cat >"$tmp/openbox-rc.xml" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<openbox_config xmlns="http://openbox.org/3.4/rc">
-  <resistance><strength>0</strength><screen_edge_strength>0</screen_edge_strength></resistance>
-</openbox_config>
-EOF
-openbox --config-file "$tmp/openbox-rc.xml" >"$tmp/openbox.log" 2>&1 &
-wm=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-begin "the window manager"
-wait_for "the window manager" wm_running
+start_window_manager
 
 # Twelve charts, as Manage Charts shows them.
 charts="$XDG_DATA_HOME/Quillfret Pro/Charts"

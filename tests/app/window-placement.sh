@@ -9,22 +9,16 @@
 # time the test is given; a failure names the screen and the step.
 # Usage: window-placement.sh <program> [seconds the whole test may take, 120]
 set -eu
+test_name=window-placement
+. "$(dirname "$0")/window-test.sh"
 
 if [ "${1:-}" != "--inside" ]; then
     prog="$1"
     deadline=$(($(date +%s) + ${2:-120} - 10))
-    for tool in xvfb-run openbox trayer xdotool xwininfo xprop; do
-        command -v "$tool" >/dev/null || { echo "window-placement: $tool is missing (scripts/install-deps)"; exit 1; }
-    done
-    tmp="$(mktemp -d)"
-    trap 'rm -rf "$tmp"' EXIT
-    . "$(dirname "$0")/../../scripts/private-session.sh"
-    private_session "$tmp"
-    export QT_QPA_PLATFORM=xcb HOME="$tmp"
-    unset WAYLAND_DISPLAY XDG_SESSION_TYPE
+    prepare_session
     for screen in 1280x800 1024x768; do
         mkdir -p "$tmp/$screen"
-        xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 ${screen}x24" sh "$0" --inside "$prog" "$tmp" "$deadline" "$screen" || exit 1
+        in_xvfb "$screen" sh "$0" --inside "$prog" "$tmp" "$deadline" "$screen" || exit 1
     done
     echo "window-placement: passed"
     exit 0
@@ -38,33 +32,8 @@ pid=""
 wm=""
 panel=""
 trap 'kill $pid $wm $panel 2>/dev/null || true' EXIT
-step="starting"
-fail() {
-    echo "window-placement: FAILED on the $screen screen in step \"$step\": $*"
-    echo "--- program output:"; cat "$tmp/program.log" 2>/dev/null || true
-    echo "--- window manager output:"; tail -n 20 "$tmp/openbox.log" 2>/dev/null || true
-    exit 1
-}
-begin() {
-    step="$1"
-    [ "$(date +%s)" -lt "$deadline" ] || fail "no time left for it"
-}
-# Waits for a condition (a shell command) up to 30 s and never past the
-# deadline, or the test fails.
-wait_for() {
-    what="$1"; shift
-    since_=$(date +%s)
-    until "$@" >/dev/null 2>&1; do
-        [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || fail "the program ended"
-        now_=$(date +%s)
-        [ "$now_" -lt $((since_ + 30)) ] && [ "$now_" -lt "$deadline" ] || fail "timed out waiting for $what"
-        sleep 0.05
-    done
-}
+where=" on the $screen screen"
 
-find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-shown() { [ -n "$(find_window "$1")" ]; }
-gone() { ! shown "$1"; }
 # A window's client area on the screen: "x y width height".
 client() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
@@ -107,9 +76,6 @@ check_window() {
     esac
     echo "$screen: \"$title\" at $(frame "$win") inside $(area)"
 }
-point() {
-    [ "$(xdotool getmouselocation | cut -d' ' -f1,2)" = "x:$1 y:$2" ] || xdotool mousemove --sync "$1" "$2"
-}
 click_main() {
     set -- $(client "$main") "$1" "$2"
     point $(($1 + $5)) $(($2 + $6))
@@ -125,17 +91,7 @@ menu_shown() {
 menu_gone() { ! menu_shown; }
 main_stayed() { [ "$(client "$main")" = "$home" ] || fail "the main window moved to $(client "$main") from $home"; }
 
-cat >"$tmp/openbox-rc.xml" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<openbox_config xmlns="http://openbox.org/3.4/rc">
-  <resistance><strength>0</strength><screen_edge_strength>0</screen_edge_strength></resistance>
-</openbox_config>
-EOF
-openbox --config-file "$tmp/openbox-rc.xml" >"$tmp/openbox.log" 2>&1 &
-wm=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-begin "the window manager"
-wait_for "the window manager" wm_running
+start_window_manager
 # A panel of 32 pixels along the bottom edge: the available area ends above it.
 trayer --edge bottom --align left --widthtype percent --width 50 --height 32 --SetDockType true \
     --SetPartialStrut true >"$tmp/trayer.log" 2>&1 &
