@@ -59,7 +59,8 @@ constexpr auto kReach = std::chrono::milliseconds(500);  // from the chord chose
 
 void RunFor(Clock::duration length) {
     QEventLoop loop;
-    QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(length), &loop, &QEventLoop::quit);
+    QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(length), Qt::PreciseTimer, &loop,
+                       &QEventLoop::quit);
     loop.exec();
 }
 
@@ -227,7 +228,8 @@ int main(int argc, char** argv) {
         if (ms < 0) silent += (silent.isEmpty() ? "" : ",") + QByteArray(name);
         return ms;
     };
-    auto silence = [&](Clock::duration length) { RunUntil([&] { return Clock::now() >= ended + length; }); };
+    // One wait, not a polling loop: the idle figures are of the program.
+    auto silence = [&](Clock::duration length) { RunFor(std::max(Clock::duration(), ended + length - Clock::now())); };
     constexpr int kC = 2, kA = 0;
 
     const double start = strum("start", kC);
