@@ -1,37 +1,53 @@
 // Probe for bench/synth.sh (not a benchmark by itself): the main window
 // started as the program starts it, on the soundfont QF_SOUNDFONT names,
-// playing through the sound server the script set up. Prints one line:
-//   idle_pct   processor time per wall time, all threads, over the 10 s
-//              after the silencing timer has run following one strum
+// playing through the sound server the script set up, recorded from the
+// server's monitor (QF_MONITOR) with parec. Each strum is played as a user
+// plays one: a chord chosen in the Chord Dictionary, Play clicked half a
+// second later. Prints one line:
+//   start_ms   click to sound of the first strum after start
+//   s10_ms     the same after 10 s of silence
+//   warm_ms    the same with the sound output running (a strum just before)
+//   s60_ms     the same after 60 s of silence
+//   replay_ms  Play clicked again 10 s later, no chord chosen in between
+//   idle_pct   processor time per wall time, all threads, over the 8 s
+//              after the silencing timer has run following the first strum
+//   rest_pct   the same over the last 20 s of the 60 s silence
 //   play_pct   the same over 12 s of a strum every 1.5 s
-//   wake_ms    how long a playback waits, after a silence, for the sound
-//              output to start again (mean over 3)
-//   cold_ms    how much later than the note after it the first note sounds
-//              then (mean over 3 pairs; negative is earlier)
-//   warm_ms    the same for two notes with the sound output running
-//   threads    the threads the process has then
-//   onsets     the note onsets found in the recording of the server's
-//              monitor (QF_MONITOR, recorded with parec), 12 when all were
+//   threads    the threads the process has while idle
+//   silent     the strums after which the recording has no sound ("none")
 //   close_ns   the wall clock (ns) as the window is closed; the script
 //              takes the time of the process's end
-// The onset figures need parec and QF_MONITOR, and are "none" without them.
+// Click to sound is from the click to the first attack in the recording,
+// the recording's samples put on the monotonic clock by when parec hands
+// them over (the earliest hand-over in the seconds after the click bounds
+// the delay).
+
+#include <pthread.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QEventLoop>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryFile>
 #include <QTimer>
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <mutex>
 #include <thread>
 #include <vector>
 
 #include "ConsolePrompter.h"
 #include "DisplayPlatform.h"
 #include "MIDI_OUT.h"
+#include "SelectorButton.h"
+#include "ctlChordExt.h"
+#include "ctlKey.h"
 #include "ctlMIDI.h"
 #include "probe_support.h"
 
@@ -39,72 +55,128 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kRate = 44100;
-constexpr auto kGap = std::chrono::milliseconds(300);
-constexpr auto kQuiet = std::chrono::milliseconds(60);
-constexpr int kPairs = 3;
+constexpr auto kReach = std::chrono::milliseconds(500);  // from the chord chosen to Play
 
-void RunFor(int ms) {
+void RunFor(Clock::duration length) {
     QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(length), Qt::PreciseTimer, &loop,
+                       &QEventLoop::quit);
     loop.exec();
 }
 
 void RunUntil(const std::function<bool()>& done) {
-    while (!done()) RunFor(5);
+    while (!done()) RunFor(std::chrono::milliseconds(5));
 }
 
-// Processor use while `during` runs, in percent of one core.
-double CpuPercent(const std::function<void()>& during) {
-    const double cpu0 = probe::CpuSeconds();
-    const Clock::time_point t0 = Clock::now();
-    during();
-    const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
-    return 100.0 * (probe::CpuSeconds() - cpu0) / wall;
-}
-
-// Two notes kGap apart, each after a quiet of kQuiet (all notes off); gives
-// the time between the two note-ons as sent.
-double NotePair(MIDI_OUT& out) {
-    const Clock::time_point first = Clock::now();
-    out.SendShortMsg(0x90, 60, 110);
-    std::this_thread::sleep_until(first + kGap - kQuiet);
-    out.AllNotesOff();
-    std::this_thread::sleep_until(first + kGap);
-    const Clock::time_point second = Clock::now();
-    out.SendShortMsg(0x90, 67, 110);
-    std::this_thread::sleep_until(second + kGap - kQuiet);
-    out.AllNotesOff();
-    return std::chrono::duration<double, std::milli>(second - first).count();
-}
-
-// Onsets (ms from the start) in 16-bit mono, by blocks of 32 samples: the
-// first block above -34 dBFS that is twice as loud as any of the 30 ms
-// before its attack (the last 8 ms, while it rises, left out). Over a
-// reverberation tail (FluidR3's instruments send to it whatever the
-// controllers say) the second note is found some milliseconds into its
-// attack: compare the first note after a silence with the same pair sent
-// while the output runs.
-std::vector<double> Onsets(const QByteArray& raw) {
-    const auto* samples = reinterpret_cast<const int16_t*>(raw.constData());
-    const size_t count = static_cast<size_t>(raw.size()) / 2;
-    constexpr size_t kBlock = 32, kBefore = 52, kRise = 12;
-    std::vector<double> level;
-    for (size_t i = 0; i + kBlock <= count; i += kBlock) {
-        int peak = 0;
-        for (size_t j = i; j < i + kBlock; ++j) peak = std::max(peak, std::abs(static_cast<int>(samples[j])));
-        level.push_back(peak / 32768.0);
+// parec of the monitor, 16-bit mono, each hand-over kept with its time.
+class Recording {
+public:
+    explicit Recording(const QByteArray& monitor) {
+        int fds[2];
+        if (monitor.isEmpty() || pipe(fds) != 0) return;
+        const std::string device = monitor.toStdString();
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(fds[1], 1);
+            close(fds[0]);
+            close(fds[1]);
+            execlp("parec", "parec", "--raw", "--format=s16le", "--channels=1", "--rate=44100", "--latency-msec=10",
+                   "-d", device.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        if (pid_ < 0) {
+            close(fds[0]);
+            return;
+        }
+        fd_ = fds[0];
+        reader_ = std::thread([this] { read(); });
     }
-    std::vector<double> onsets;
-    for (size_t b = kBefore; b < level.size(); ++b) {
-        double before = 0;
-        for (size_t k = b - kBefore; k < b - kRise; ++k) before = std::max(before, level[k]);
-        if (level[b] > 0.02 && level[b] > 2 * before) {
-            onsets.push_back(1000.0 * static_cast<double>(b * kBlock) / kRate);
-            b += static_cast<size_t>(0.1 * kRate / kBlock);  // one onset a note
+    ~Recording() {
+        if (pid_ > 0) kill(pid_, SIGTERM);
+        if (reader_.joinable()) reader_.join();
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+        if (fd_ >= 0) close(fd_);
+    }
+    bool Started() const { return fd_ >= 0; }
+    // The processor time of the thread that keeps the recording, which is
+    // the probe's, not the program's.
+    double CpuSeconds() {
+        clockid_t clock;
+        timespec t{};
+        if (!reader_.joinable() || pthread_getcpuclockid(reader_.native_handle(), &clock) != 0 ||
+            clock_gettime(clock, &t) != 0)
+            return 0;
+        return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
+    }
+
+    // Milliseconds from `click` to the first attack after it, or -1 when
+    // none comes within `within`. An attack: a block of 32 samples above
+    // -40 dBFS and twice as loud as any of the 30 ms before it (its last 8 ms,
+    // while it rises, left out), so that a strum is found over the tail of
+    // the one before it.
+    double SoundAfter(Clock::time_point click, Clock::duration within) {
+        RunUntil([&] { return Clock::now() > click + within + std::chrono::milliseconds(500); });
+        std::lock_guard<std::mutex> lock(mutex_);
+        // Where sample 0 lies on the clock: no hand-over comes before its
+        // samples were made, and the quickest of those after the click tells it.
+        double zero = 1e300;
+        for (const Handover& h : handovers_)
+            if (h.time >= click && h.time <= click + within)
+                zero = std::min(zero, seconds(h.time) - static_cast<double>(h.samples) / kRate);
+        if (zero == 1e300) return -1;
+        constexpr long kBlock = 32, kBefore = 52, kRise = 12;
+        auto level = [&](long block) {
+            int peak = 0;
+            for (long i = block * kBlock; i < (block + 1) * kBlock; ++i)
+                peak = std::max(peak, std::abs(static_cast<int>(samples_[static_cast<size_t>(i)])));
+            return peak / 32768.0;
+        };
+        const long first = std::max(kBefore, static_cast<long>((seconds(click) - zero) * kRate) / kBlock);
+        const long last = std::min(static_cast<long>(samples_.size()) / kBlock,
+                                   static_cast<long>((seconds(click + within) - zero) * kRate) / kBlock);
+        for (long b = first; b < last; ++b) {
+            double before = 0;
+            for (long k = b - kBefore; k < b - kRise; ++k) before = std::max(before, level(k));
+            const double now = level(b);
+            if (now > 0.01 && now > 2 * before)
+                return 1000.0 * (zero + static_cast<double>(b * kBlock) / kRate - seconds(click));
+        }
+        return -1;
+    }
+
+private:
+    struct Handover {
+        size_t samples;  // all kept so far
+        Clock::time_point time;
+    };
+    static double seconds(Clock::time_point t) { return std::chrono::duration<double>(t.time_since_epoch()).count(); }
+
+    void read() {
+        std::vector<char> buffer(4096);
+        std::vector<char> odd;
+        for (;;) {
+            const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
+            if (got <= 0) return;
+            const Clock::time_point now = Clock::now();
+            odd.insert(odd.end(), buffer.begin(), buffer.begin() + got);
+            std::lock_guard<std::mutex> lock(mutex_);
+            const size_t whole = odd.size() / 2;
+            for (size_t i = 0; i < whole; ++i)
+                samples_.push_back(static_cast<int16_t>(static_cast<uint8_t>(odd[2 * i]) |
+                                                        (static_cast<uint8_t>(odd[2 * i + 1]) << 8)));
+            odd.erase(odd.begin(), odd.begin() + static_cast<long>(2 * whole));
+            handovers_.push_back({samples_.size(), now});
         }
     }
-    return onsets;
-}
+
+    pid_t pid_ = -1;
+    int fd_ = -1;
+    std::thread reader_;
+    std::mutex mutex_;
+    std::vector<int16_t> samples_;
+    std::vector<Handover> handovers_;
+};
 
 }  // namespace
 
@@ -112,77 +184,81 @@ int main(int argc, char** argv) {
     DisplayPlatform::PreferX11(argc, argv);
     QApplication app(argc, argv);
     ConsolePrompter console;
+    Recording recording(qgetenv("QF_MONITOR"));
+    if (!recording.Started()) {
+        std::fprintf(stderr, "synth_probe: parec could not be started on QF_MONITOR\n");
+        return 1;
+    }
     const auto driver = probe::SoundfontDriver();
     frmMain* window = probe::StartMainWindow(driver.get());
     if (!window) return 1;
     frmMain& main = *window;
-    MIDI_OUT& out = *main.Output();
     main.MIDI()->HScroll1()->setValue(9);  // the fastest tempo: a strum is over well within 1.5 s
     RunUntil([&] { return main.MidiOutputOpened() && !main.Output()->IsLoading(); });
-    RunFor(200);
+    RunFor(std::chrono::milliseconds(200));
 
-    main.MIDI()->cmdPlay()->click();
+    // Processor use while `during` runs, in percent of one core, the
+    // recording's own left out.
+    auto cpuPercent = [&recording](const std::function<void()>& during) {
+        auto cpu = [&recording] { return probe::CpuSeconds() - recording.CpuSeconds(); };
+        const double cpu0 = cpu();
+        const Clock::time_point t0 = Clock::now();
+        during();
+        const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
+        return 100.0 * (cpu() - cpu0) / wall;
+    };
+    QByteArray silent;
+    Clock::time_point ended{};
+    // Play clicked (after choosing C or A Major), then how long until it
+    // sounded; the playback runs inside the click.
+    auto strum = [&](const char* name, int key) {
+        if (key >= 0) {
+            main.Key()->Button(key)->click();
+            main.ChordExt()->ExtButton(0)->click();
+            RunFor(kReach);
+        }
+        if (!main.MIDI()->cmdPlay()->isEnabled()) {
+            std::fprintf(stderr, "synth_probe: Play is disabled before the %s strum\n", name);
+            std::exit(1);
+        }
+        const Clock::time_point click = Clock::now();
+        main.MIDI()->cmdPlay()->click();
+        ended = Clock::now();
+        const double ms = recording.SoundAfter(click, std::chrono::seconds(2));
+        if (ms < 0) silent += (silent.isEmpty() ? "" : ",") + QByteArray(name);
+        return ms;
+    };
+    // One wait, not a polling loop: the idle figures are of the program.
+    auto silence = [&](Clock::duration length) { RunFor(std::max(Clock::duration(), ended + length - Clock::now())); };
+    constexpr int kC = 2, kA = 0;
+
+    const double start = strum("start", kC);
     RunUntil([&] { return !main.tmrOff().isActive(); });
-    const double idle = CpuPercent([] { RunFor(10000); });
+    const double idle = cpuPercent([&] { silence(std::chrono::seconds(10) - kReach); });
     const auto threads = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    const double s10 = strum("10s", kA);
+    silence(std::chrono::milliseconds(500));
+    const double warm = strum("warm", kC);
+    silence(std::chrono::seconds(40));
+    const double rest = cpuPercent([&] { silence(std::chrono::seconds(60) - kReach); });
+    const double s60 = strum("60s", kA);
+    silence(std::chrono::seconds(10));
+    const double replay = strum("replay", -1);
 
-    double cold = 0, warm = 0, wake = 0;
-    int onsetCount = -1;
-    const QString monitor = qEnvironmentVariable("QF_MONITOR");
-    QTemporaryFile recording;
-    if (!monitor.isEmpty() && recording.open()) {
-        QProcess parec;
-        parec.setStandardOutputFile(recording.fileName());
-        parec.start(QStringLiteral("parec"), {QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                                              QStringLiteral("--channels=1"), QStringLiteral("--rate=44100"),
-                                              QStringLiteral("-d"), monitor});
-        std::vector<double> sent;
-        if (parec.waitForStarted()) {
-            out.AllNotesOff();
-            // As little reverberation and chorus as the soundfont lets be.
-            out.ControlChange(0, 91, 0);
-            out.ControlChange(0, 93, 0);
-            for (int i = 0; i < kPairs; ++i) {
-                RunFor(5000);  // long enough a silence for the sound output to stop
-                // As a playback begins: the output wakes, and the notes wait for it.
-                const Clock::time_point asked = Clock::now();
-                out.Wake();
-                RunUntil([&] { return !out.IsLoading(); });
-                wake += std::chrono::duration<double, std::milli>(Clock::now() - asked).count() / kPairs;
-                sent.push_back(NotePair(out));
-                RunFor(300);
-                sent.push_back(NotePair(out));
-            }
-            RunFor(500);
-            parec.terminate();
-            parec.waitForFinished();
-        }
-        QFile recorded(recording.fileName());  // written by parec, not through this handle
-        const std::vector<double> onsets = Onsets(recorded.open(QIODevice::ReadOnly) ? recorded.readAll() : QByteArray());
-        onsetCount = static_cast<int>(onsets.size());
-        if (onsets.size() == 2 * sent.size()) {
-            for (size_t i = 0; i < sent.size(); ++i) {
-                const double late = sent[i] - (onsets[2 * i + 1] - onsets[2 * i]);
-                (i % 2 == 0 ? cold : warm) += late / kPairs;
-            }
-        }
-    }
-    // Every onset found, or the pairs cannot be told apart.
-    const bool timed = onsetCount == 2 * 2 * kPairs;
-    auto ms = [timed](double value) { return timed ? QByteArray::number(value, 'f', 1) : QByteArray("none"); };
-
-    const double play = CpuPercent([&] {
+    const double play = cpuPercent([&] {
         for (int i = 0; i < 8; ++i) {
-            const Clock::time_point start = Clock::now();
+            const Clock::time_point begin = Clock::now();
             main.MIDI()->cmdPlay()->click();
-            RunUntil([&] { return Clock::now() - start >= std::chrono::milliseconds(1500); });
+            RunUntil([&] { return Clock::now() - begin >= std::chrono::milliseconds(1500); });
         }
     });
 
     QTimer::singleShot(0, [&] {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
-        std::printf("idle_pct=%.2f threads=%d play_pct=%.2f wake_ms=%.1f cold_ms=%s warm_ms=%s onsets=%d close_ns=%lld\n",
-                    idle, static_cast<int>(threads), play, wake, ms(cold).constData(), ms(warm).constData(), onsetCount,
+        std::printf("start_ms=%.1f s10_ms=%.1f warm_ms=%.1f s60_ms=%.1f replay_ms=%.1f idle_pct=%.2f rest_pct=%.2f "
+                    "play_pct=%.2f threads=%d silent=%s close_ns=%lld\n",
+                    start, s10, warm, s60, replay, idle, rest, play, static_cast<int>(threads),
+                    silent.isEmpty() ? "none" : silent.constData(),
                     static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
         std::fflush(stdout);
         main.close();

@@ -190,6 +190,10 @@ void ctlMIDI::PlayButtons(int16_t State) {
         case PlayButtonStates::kReady:
             cmdPlay_->setEnabled(true);
             cmdStop_->setEnabled(false);
+            // Something to play was chosen: an output resting after a
+            // silence gets ready now, while the user reaches for Play, rather
+            // than after the click.
+            if (output_) output_->Wake();
             break;
         case PlayButtonStates::kPlaying:
             cmdPlay_->setEnabled(false);

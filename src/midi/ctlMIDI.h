@@ -60,8 +60,8 @@ public:
     void PlayChord(const QString& Code);
     // Plays the note list up and back down, one note a step.
     void PlayScale(const QString& Code);
-    // One of PlayButtonStates: 0 Play on, Stop off; 1 Play off, Stop on;
-    // 2 both off; any other value changes nothing.
+    // One of PlayButtonStates: 0 Play on, Stop off (and the output woken);
+    // 1 Play off, Stop on; 2 both off; any other value changes nothing.
     void PlayButtons(int16_t State);
     void EnableDeviceButtons(bool Enable);
     // Ends the running playback at its next step, as the Stop button does

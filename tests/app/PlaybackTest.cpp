@@ -12,10 +12,12 @@
 #include "SelectorButton.h"
 #include "clsReckoner.h"
 #include "ctlButtons.h"
+#include "ctlChartControls.h"
 #include "ctlChordExt.h"
 #include "ctlKey.h"
 #include "ctlMIDI.h"
 #include "ctlNeck.h"
+#include "ctlScaleExt.h"
 #include "frmTabWindow.h"
 
 using namespace apptest;
@@ -80,6 +82,46 @@ TEST_F(PlaybackTest, PlayWithNothingToPlayStillEndsReady) {
         EXPECT_TRUE(main.tmrOff().isActive());
         EXPECT_TRUE(main.MIDI()->cmdPlay()->isEnabled());
         EXPECT_TRUE(main.MIDI()->cmdDevices()->isEnabled());
+    }
+}
+
+// Choosing what to play wakes an output resting after a silence, so that
+// Play sounds at once; a choice that leaves nothing to play does not, and
+// neither sends anything.
+TEST_F(PlaybackTest, ChoosingSomethingToPlayWakesTheOutputAndSendsNothing) {
+    struct Case {
+        const char* name;
+        std::function<void(frmMain&)> before, choose;
+        bool wakes;
+    };
+    auto none = [](frmMain&) {};
+    const Case cases[] = {
+        {"chord", [](frmMain& m) { m.Key()->Button(2)->click(); },
+         [](frmMain& m) { m.ChordExt()->ExtButton(0)->click(); }, true},
+        {"another key", [](frmMain& m) { m.Key()->Button(2)->click(); m.ChordExt()->ExtButton(0)->click(); },
+         [](frmMain& m) { m.Key()->Button(0)->click(); }, true},
+        {"scale", [](frmMain& m) { m.mnuScales()->trigger(); m.Key()->Button(2)->click(); },
+         [](frmMain& m) { m.ScaleExt()->Button(0)->click(); }, true},
+        {"chart item", [](frmMain& m) { m.mnuChartPlay()->trigger(); },
+         [](frmMain& m) { m.ChartControl()->SelectItem(1); }, true},
+        {"a key alone", none, [](frmMain& m) { m.Key()->Button(2)->click(); }, false},
+        {"chart manager item", [](frmMain& m) { m.mnuChartMan()->trigger(); },
+         [](frmMain& m) { m.ChartControl()->SelectItem(1); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RememberChart(QStringLiteral("Set"), {QStringLiteral("Chord: C Major (1)~0,6,3,3,2,2,0,0,1,1,0,0"),
+                                              QStringLiteral("Chord: A Minor (1)~0,6,0,0,2,2,2,3,1,1,0,0")});
+        frmMain& main = Start();
+        c.before(main);
+        QApplication::processEvents();
+        recorder.Clear();
+        const int wakes = recorder.WakeCount();
+        c.choose(main);
+        EXPECT_EQ(recorder.WakeCount() > wakes, c.wakes);
+        EXPECT_EQ(main.MIDI()->cmdPlay()->isEnabled(), c.wakes);
+        EXPECT_EQ(Recorded(), "");
+        modMain::Shutdown();
     }
 }
 

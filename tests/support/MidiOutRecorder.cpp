@@ -6,6 +6,7 @@ struct MidiOutRecorder::Log {
     std::function<void(const Message&)> listener;
     int openCount = 0;
     int closeCount = 0;
+    int wakeCount = 0;
     int openDevice = 0;
     bool open = false;
 };
@@ -40,6 +41,9 @@ public:
         return Ok;
     }
 
+    void Wake() override {
+        if (!closed_) ++log_->wakeCount;
+    }
     bool Loading() const override { return loading_; }
     int Failure(std::string* detail) const override {
         if (detail) *detail = detail_;
@@ -113,6 +117,8 @@ std::vector<uint32_t> MidiOutRecorder::Values() const {
 }
 
 void MidiOutRecorder::Clear() { log_->messages.clear(); }
+
+int MidiOutRecorder::WakeCount() const { return log_->wakeCount; }
 
 int MidiOutRecorder::OpenCount() const { return log_->openCount; }
 

@@ -2,7 +2,8 @@
 // A MIDI output that keeps every short message with the time it was sent (on
 // the monotonic clock), for tests and benchmarks. Its devices are whatever the
 // test sets up; any of them can be made to fail on open, or to open loading
-// (as the built-in synthesizer does) until the test ends the loading.
+// (as the built-in synthesizer does) until the test ends the loading. It
+// counts the Wake calls its ports get.
 
 #include <chrono>
 #include <functional>
@@ -42,6 +43,8 @@ public:
     const std::vector<Message>& Messages() const;
     std::vector<uint32_t> Values() const;
     void Clear();
+    // Wake calls on the ports opened, as a playback to come asks for them.
+    int WakeCount() const;
     int OpenCount() const;
     int CloseCount() const;
     // The device of the open port, or nothing open.
