@@ -195,10 +195,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             tabFramePending_ = true;
             break;
         case QEvent::Paint:
+        case QEvent::Move:
             // Shown again, the window gets its frame from the window manager
             // only as it appears, and on a busy machine maybe only after its
-            // first paint: each paint docks it once more, with the frame's
-            // size, until it has a frame.
+            // last paint: each paint, and each move (framing moves it), docks
+            // it once more, with the frame's size, until it has a frame.
             if (tabFramePending_) {
                 QMetaObject::invokeMethod(this, [this] {
                     DockTabWindow();
