@@ -29,6 +29,7 @@ fail() {
     echo "$test_name: FAILED${where:-} in step \"$step\": $*"
     echo "--- program output:"; cat "$tmp/program.log" 2>/dev/null || true
     echo "--- window manager output:"; tail -n 20 "$tmp/openbox.log" 2>/dev/null || true
+    [ ! -s "$tmp/trayer.log" ] || { echo "--- panel output:"; tail -n 20 "$tmp/trayer.log"; }
     exit 1
 }
 begin() {
