@@ -17,7 +17,6 @@ if [ "${1:-}" != "--inside" ]; then
     deadline=$(($(date +%s) + ${2:-120} - 10))
     prepare_session
     for screen in 1280x800 1024x768; do
-        mkdir -p "$tmp/$screen"
         in_xvfb "$screen" sh "$0" --inside "$prog" "$tmp" "$deadline" "$screen" || exit 1
     done
     echo "window-placement: passed"
