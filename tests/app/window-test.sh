@@ -4,9 +4,10 @@
 # are the test's own, and `where` may name more of a failure's place.
 
 # Outside: the tools are there, a fresh folder in `tmp` (removed at the end)
-# holds a private session, and the program will use the X server.
+# holds a private session, and the program will use the X server. The
+# window managers the test starts, "openbox" when none is named.
 prepare_session() {
-    for tool in xvfb-run openbox trayer xdotool xwininfo xprop; do
+    for tool in xvfb-run dbus-run-session trayer xdotool xwininfo xprop ${*:-openbox}; do
         command -v "$tool" >/dev/null || { echo "$test_name: $tool is missing (scripts/install-deps)"; exit 1; }
     done
     tmp="$(mktemp -d)"
@@ -14,21 +15,22 @@ prepare_session() {
     . "$(dirname "$0")/../../scripts/private-session.sh"
     private_session "$tmp"
     export QT_QPA_PLATFORM=xcb HOME="$tmp"
-    unset WAYLAND_DISPLAY XDG_SESSION_TYPE
+    unset WAYLAND_DISPLAY XDG_SESSION_TYPE DBUS_SESSION_BUS_ADDRESS
 }
 # Runs the rest of the command line under an X server of the given screen
-# ("1280x800"). Each test looks for a free display from a number of its own,
-# so that two servers started at once do not take the same one.
+# ("1280x800") with a session bus of its own (some window managers and panels
+# need one). Each test looks for a free display from a number of its own, so
+# that two servers started at once do not take the same one.
 in_xvfb() {
     screen_="$1"; shift
-    xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 ${screen_}x24" "$@"
+    xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 ${screen_}x24" dbus-run-session -- "$@"
 }
 
 step="starting"
 fail() {
     echo "$test_name: FAILED${where:-} in step \"$step\": $*"
     echo "--- program output:"; cat "$tmp/program.log" 2>/dev/null || true
-    echo "--- window manager output:"; tail -n 20 "$tmp/openbox.log" 2>/dev/null || true
+    echo "--- window manager output:"; tail -n 20 "$tmp/wm.log" 2>/dev/null || true
     [ ! -s "$tmp/trayer.log" ] || { echo "--- panel output:"; tail -n 20 "$tmp/trayer.log"; }
     exit 1
 }
@@ -75,19 +77,33 @@ point() {
     [ "$(xdotool getmouselocation | cut -d' ' -f1,2)" = "x:$1 y:$2" ] || xdotool mousemove --sync "$1" "$2"
 }
 
-# Starts openbox (its process in `wm`) and waits until it manages the screen.
-# Without edge resistance: it would hold a window back where its edge meets
-# another's or the screen's, and the places a test expects would depend on it.
+# Starts a window manager ("openbox", "xfwm4", "metacity" or "mutter"; its
+# process in `wm`, its name in `wm_name`) and waits until it manages the
+# screen. Openbox goes without edge resistance: it would hold a window back
+# where its edge meets another's or the screen's, and the places a test
+# expects would depend on it.
 start_window_manager() {
-    cat >"$tmp/openbox-rc.xml" <<'RC'
+    wm_name="${1:-openbox}"
+    case "$wm_name" in
+        openbox)
+            cat >"$tmp/openbox-rc.xml" <<'RC'
 <?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
   <resistance><strength>0</strength><screen_edge_strength>0</screen_edge_strength></resistance>
 </openbox_config>
 RC
-    openbox --config-file "$tmp/openbox-rc.xml" >"$tmp/openbox.log" 2>&1 &
+            openbox --config-file "$tmp/openbox-rc.xml" >"$tmp/wm.log" 2>&1 & ;;
+        xfwm4) xfwm4 --replace --compositor=off >"$tmp/wm.log" 2>&1 & ;;
+        metacity) metacity --replace >"$tmp/wm.log" 2>&1 & ;;
+        mutter) mutter --x11 --replace >"$tmp/wm.log" 2>&1 & ;;
+        *) fail "no such window manager: $wm_name" ;;
+    esac
     wm=$!
-    wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-    begin "the window manager"
-    wait_for "the window manager" wm_running
+    # Managing once its check window carries its name.
+    wm_running() {
+        check_=$(xprop -root _NET_SUPPORTING_WM_CHECK | awk '/window id/ { print $NF }')
+        [ -n "$check_" ] && xprop -id "$check_" _NET_WM_NAME | grep -q '"'
+    }
+    begin "the window manager ($wm_name)"
+    wait_for "the window manager $wm_name" wm_running
 }
