@@ -281,6 +281,8 @@ private:
     void cmdMin_Click();
     void Form_Resize(bool minimised);
     void Tray_RightButtonDown();
+    void Tray_Appeared();
+    void Tray_Missing();
     void mnuTrayRestore_Click();
     void cmdExit_Click();
     void mnuFileExit_Click();

@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "DockPlaces.h"
+#include "TrayIcon.h"
 #include "frmMain.h"
 
 void frmMain::BuildMenus() {
@@ -74,6 +75,7 @@ void frmMain::BuildShellMenus() {
     mnuTray_ = new QMenu(this);
     mnuTray_->setObjectName(QStringLiteral("mnuTray"));
     mnuTrayRestore_ = item(mnuTray_, "mnuTrayRestore", "Restore Quillfret Pro", &frmMain::mnuTrayRestore_Click);
+    tray_->SetMenu(mnuTray_);
 }
 
 void frmMain::ModeItemTriggered(QAction* item, bool checked, int32_t mode) {

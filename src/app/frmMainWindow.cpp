@@ -18,8 +18,10 @@
 #include "CarryOn.h"
 #include "DockPlaces.h"
 #include "FormDrag.h"
+#include "ModalBox.h"
 #include "Twips.h"
 #include "TrayIcon.h"
+#include "X11Windows.h"
 #include "ctlNeck.h"
 #include "frmMain.h"
 #include "frmTabWindow.h"
@@ -64,6 +66,9 @@ void frmMain::CreateChrome() {
 
     tray_ = new TrayIcon(this);
     connect(tray_, &TrayIcon::RightButtonDown, this, &frmMain::Tray_RightButtonDown, Qt::DirectConnection);
+    connect(tray_, &TrayIcon::Activated, this, &frmMain::mnuTrayRestore_Click, Qt::DirectConnection);
+    connect(tray_, &TrayIcon::Appeared, this, &frmMain::Tray_Appeared, Qt::DirectConnection);
+    connect(tray_, &TrayIcon::Missing, this, &frmMain::Tray_Missing, Qt::DirectConnection);
 }
 
 int frmMain::StoredDockPlace() {
@@ -123,16 +128,23 @@ void frmMain::moveEvent(QMoveEvent* event) {
 
 void frmMain::cmdMin_Click() {
     Neck_->setFocus();
-    if (TrayIcon::Available())
-        Form_Resize(true);
-    else
-        showMinimized();  // the state change puts the tablature window away
-    if (TabWindowForm_ && TabWindowForm_->isVisible()) TabWindowForm_->hide();
+    // Minimised first, also on the way to the tray, as the task bar would:
+    // the window leaves the task bar only once the tray shows the icon. The
+    // state change, once the window manager has made it, puts the tablature
+    // window away, noting whether it was shown.
+    X11Windows::Minimise(this);
 }
 
 void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !unloaded_) Form_Resize(isMinimized());
+    if (event->type() != QEvent::WindowStateChange || unloaded_) return;
+    // Hidden for the tray, the window may still hear of state changes (the
+    // window manager forgetting its minimised state): only a restore brings
+    // it back from there.
+    if (isMinimized())
+        Form_Resize(true);
+    else if (isVisible())
+        Form_Resize(false);
 }
 
 void frmMain::Form_Resize(bool minimised) {
@@ -141,14 +153,15 @@ void frmMain::Form_Resize(bool minimised) {
         if (away_) return;
         away_ = true;
         tabWasVisible_ = TabWindowForm_ && TabWindowForm_->isVisible();
-        carryOn([&] {
-            // With a tray the program goes there; without one it stays on
-            // the task bar, minimised, so that it can always come back.
-            if (!TrayIcon::Available()) return;
-            hide();
-            tray_->Add(windowIcon(), AppSettings::AppTitle());
-        });
         if (TabWindowForm_) TabWindowForm_->hide();
+        // An open modal box goes with the window, and comes back with it.
+        carryOn([&] { ModalBox::PutAway(); });
+        // With a tray the program goes there once it shows the icon; until
+        // then, and where there is none, it stays on the task bar, minimised,
+        // so that it can always come back.
+        carryOn([&] {
+            if (TrayIcon::Available()) tray_->Add(windowIcon(), AppSettings::AppTitle());
+        });
         return;
     }
     if (!away_) return;
@@ -160,6 +173,17 @@ void frmMain::Form_Resize(bool minimised) {
             DockTabWindow();
         }
     });
+    carryOn([&] { ModalBox::BringBack(); });
+}
+
+void frmMain::Tray_Appeared() {
+    // The icon is there to come back by: the window leaves the task bar.
+    if (away_ && !unloaded_) hide();
+}
+
+void frmMain::Tray_Missing() {
+    // No tray showed the icon: the window stays on the task bar, minimised.
+    CarryOn("frmMain::Tray_Missing")([&] { tray_->Delete(); });
 }
 
 void frmMain::Tray_RightButtonDown() { mnuTray_->popup(QCursor::pos()); }
@@ -169,15 +193,8 @@ void frmMain::mnuTrayRestore_Click() {
     show();
     raise();
     activateWindow();
+    // Back with the tablature window, and an open modal box above.
     Form_Resize(false);
-    // A modal box that was open all along (minimised by the window manager,
-    // it took the program with it) comes back above the main window.
-    if (QWidget* box = QApplication::activeModalWidget()) {
-        box->setWindowState(box->windowState() & ~Qt::WindowMinimized);
-        box->show();
-        box->raise();
-        box->activateWindow();
-    }
 }
 
 void frmMain::cmdExit_Click() { close(); }

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QWindow>
 
+#include "X11Windows.h"
+
 FormDrag::FormDrag(QWidget* Frm) : QObject(Frm), frm_(Frm) { Frm->installEventFilter(this); }
 
 void FormDrag::AddHandle(QWidget* handle) { handle->installEventFilter(this); }
@@ -22,7 +24,10 @@ bool FormDrag::press(QWidget* watched, const QMouseEvent& me) {
     if (watched->childAt(me.position().toPoint())) return false;
     state_ = State::Pressed;
     pressedAt_ = me.globalPosition().toPoint();
-    offset_ = pressedAt_ - frm_->frameGeometry().topLeft();
+    // From where the window really is: where the window manager kept it
+    // back (at the screen's edge), the toolkit may still have the place it
+    // asked for.
+    offset_ = pressedAt_ - X11Windows::FramePosition(frm_).value_or(frm_->frameGeometry().topLeft());
     return true;
 }
 

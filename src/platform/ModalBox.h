@@ -3,11 +3,13 @@
 // settings, message and input boxes) can be moved and closed, and offers no
 // minimise and no maximise: minimised, a modal box takes the program with it
 // to the tray or the task bar, where its other windows cannot be used to
-// bring it back.
+// bring it back. Where a window manager minimises a box all the same, its
+// owner goes with it, and both come back together.
 
 #include <Qt>
 
 class QDialog;
+class QWidget;
 
 namespace ModalBox {
 
@@ -21,7 +23,14 @@ inline constexpr Qt::WindowFlags kFramelessFlags =
 
 // Gives `box` those flags (a box drawn without a frame keeps that) and tells
 // the window manager again each time before it shows, also where it ignores
-// the flags. Call it before the box is shown; calling it again does no harm.
+// the flags. A box minimised by the window manager minimises its owner's
+// window. Call it before the box is shown; calling it again does no harm.
 void Prepare(QDialog& box);
+
+// Takes every modal box that is shown off the screen, while its owner is
+// away (minimised, or in the tray), and brings them back above it, the top
+// one active. A box taken away stays open: its modal run goes on.
+void PutAway();
+void BringBack();
 
 }  // namespace ModalBox

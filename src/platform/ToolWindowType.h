@@ -1,22 +1,27 @@
 #pragma once
-// The kind of window that a tool window of the program is to the window
-// manager. Some window managers (openbox among them) draw minimise and
-// maximise buttons on every utility window whatever buttons the window asks
-// for, and minimising such a window minimises its owner with it; a window
-// announced as a panel torn off its owner (with "utility" as the second
-// choice for window managers that do not know that kind) gets Close only.
+// The kind of window that a tool window or a modal box of the program is to
+// the window manager. Minimised, either takes the program with it (a modal
+// box keeps its owner blocked behind it), so both ask for Close only. Some
+// window managers (openbox) offer minimise on every utility window and
+// dialog whatever it asks for, and honour the toolbar kind, which has none;
+// others (metacity, mutter) draw a toolbar with no frame at all, and already
+// offer no minimise on the plain kinds. So the toolbar kind comes first only
+// where the window manager needs it.
+
+#include <QString>
 
 class QWidget;
 
 namespace ToolWindowType {
 
-// Announces `window` as its owner's panel; call it from the window's show
-// event, before the window manager maps it (it reads the kind then). Only on
-// X11 and for a window whose native window exists; elsewhere nothing.
+// Whether the window manager of that name needs the toolbar kind first.
+bool NeedsToolbarKind(const QString& windowManager);
+
+// Announces `window` as its owner's panel (a utility window); call it from
+// the window's show event, before the window manager maps it (it reads the
+// kind then). Only on X11 and for a window whose native window exists.
 void MarkAsPanel(QWidget* window);
-// The same for a modal box of the program ("dialog" its second kind): a box
-// minimised would take the program with it, out of reach while the box is
-// modal, so it gets Close only there too.
+// The same for a modal box of the program (a dialog).
 void MarkAsBox(QWidget* window);
 
 }  // namespace ToolWindowType

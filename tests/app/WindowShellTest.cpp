@@ -10,6 +10,7 @@
 
 #include "AppTestSupport.h"
 #include "FormDrag.h"
+#include "ModalBox.h"
 #include "TrayIcon.h"
 #include "Twips.h"
 #include "clsChart.h"
@@ -38,6 +39,19 @@ protected:
         main.move(to);
         EXPECT_TRUE(WaitFor([&] { return main.pos() == to; })) << "main window did not move";
         QApplication::processEvents();
+    }
+
+    // Back from the tray or the task bar with the tablature window, the icon
+    // gone, and the one modal box open above (raised and activated: checked
+    // under a window manager).
+    static void ExpectBackWithTheBox(frmMain& main, QDialog& box) {
+        EXPECT_TRUE(main.isVisible());
+        EXPECT_FALSE(main.isMinimized());
+        EXPECT_FALSE(main.Tray().Shown());
+        EXPECT_TRUE(main.TabWindowForm()->isVisible());
+        EXPECT_TRUE(box.isVisible());
+        EXPECT_FALSE(box.isMinimized());
+        EXPECT_EQ(QApplication::activeModalWidget(), &box);
     }
 
     static QString Checked(frmMain& main) {
@@ -284,16 +298,50 @@ TEST_F(WindowShellTest, WithAModalBoxOpenTheTrayMenuBringsBackTheMainWindowAndTh
     EXPECT_TRUE(main.mnuTray()->isVisible());
     main.mnuTrayRestore()->trigger();
     main.mnuTray()->hide();
-    EXPECT_TRUE(main.isVisible());
-    EXPECT_FALSE(main.isMinimized());
-    EXPECT_FALSE(main.Tray().Shown());
-    EXPECT_TRUE(main.TabWindowForm()->isVisible());
-    EXPECT_TRUE(box->isVisible());
-    EXPECT_FALSE(box->isMinimized());
-    // Still the one modal box (raised and activated: checked under a window manager).
-    EXPECT_EQ(QApplication::activeModalWidget(), box.get());
+    ExpectBackWithTheBox(main, *box);
     box.reset();
     modMain::Shutdown();
+}
+
+// A window manager that minimises a modal box on its own (metacity does)
+// would leave the main window blocked behind a box that is nowhere to be
+// seen: the main window goes with the box, to the tray or the task bar, and
+// coming back brings the box back above it.
+TEST_F(WindowShellTest, AModalBoxMinimisedAloneTakesTheProgramWithItAndComesBackWithIt) {
+    for (const bool tray : {true, false}) {
+        SCOPED_TRACE(tray ? "tray" : "no tray");
+        TrayIcon::SetAvailable(tray);
+        frmMain& main = StartActive();
+        auto box = std::make_unique<QDialog>(&main);
+        box->setWindowModality(Qt::ApplicationModal);
+        ModalBox::Prepare(*box);
+        box->show();
+        box->setWindowState(Qt::WindowMinimized);
+        ASSERT_TRUE(WaitFor([&] { return main.isMinimized() || !main.isVisible(); }));
+        EXPECT_EQ(main.Tray().Shown(), tray);
+        EXPECT_FALSE(main.TabWindowForm()->isVisible());
+        if (tray) {
+            EXPECT_FALSE(main.isVisible());
+            main.mnuTrayRestore()->trigger();
+        } else {
+            EXPECT_TRUE(main.isVisible());
+            main.setWindowState(Qt::WindowNoState);  // what the task bar does
+        }
+        ExpectBackWithTheBox(main, *box);
+        box.reset();
+        modMain::Shutdown();
+    }
+}
+
+// Minimised with no owner to go with it, a box is not left minimised.
+TEST_F(WindowShellTest, AModalBoxWithoutAnOwnerIsNotLeftMinimised) {
+    QDialog box;
+    box.setWindowModality(Qt::ApplicationModal);
+    ModalBox::Prepare(box);
+    box.show();
+    box.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(WaitFor([&] { return !box.isMinimized(); }));
+    EXPECT_TRUE(box.isVisible());
 }
 
 TEST_F(WindowShellTest, ClosingWhileInTheTrayRemovesTheIconAndKeepsTheTabWindowSetting) {

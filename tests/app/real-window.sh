@@ -36,85 +36,14 @@ pid=""
 wm=""
 tray=""
 trap 'kill $pid $wm $tray 2>/dev/null || true' EXIT
-# Position of a window's client area on the screen: "x y"; fails for a
-# window that is gone.
-pos() {
-    info_=$(xwininfo -id "$1" 2>/dev/null) || return 1
-    echo "$info_" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'
-}
-offset() {
-    set -- $(pos "$main") $(pos "$tab")
-    echo "$(($3 - $1)) $(($4 - $2))"
-}
-viewable() { xwininfo -id "$1" | grep -q IsViewable; }
-hidden() { ! viewable "$1"; }
-iconic() { xprop -id "$1" WM_STATE | grep -q Iconic; }
-still_docked() { [ "$(offset)" = "$docked" ]; }
 at_home() { [ "$(pos "$main")" = "$home" ]; }
-# The pointer to a place of the main window (pixels from its top left).
-point_main() {
-    set -- $(pos "$main") "$1" "$2"
-    point $(($1 + $3)) $(($2 + $4))
-}
-click_main() { point_main "$1" "$2" && xdotool click 1; }
-# The title bar's buttons: Minimize at 1785 twips, Exit at 2040 (16 pixels
-# wide); "Menu" and "Window" below the title.
-click_minimize() { click_main 127 8; }
-click_exit() { click_main 144 8; }
-click_menu() { click_main 30 36; }
-click_window() { click_main 94 36; }
-
-# A window that can be moved and closed, and offers no minimise (minimised, a
-# tool window or a modal box takes the whole program with it) and no maximise.
-close_no_minimise() {
-    actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
-    for action in CLOSE MOVE; do
-        echo "$actions" | grep -q "_NET_WM_ACTION_$action" || fail "$2 offers no $action: $actions"
-    done
-    if echo "$actions" | grep -Eq '_NET_WM_ACTION_(MINIMIZE|MAXIMIZE)'; then
-        fail "$2 can be minimised or maximised: $actions"
-    fi
-}
-# The same, and asked to minimise it, the window manager leaves it and the
-# main window on the screen.
+# The same as close_no_minimise, and asked to minimise it, the window
+# manager leaves it and the main window on the screen.
 refuses_minimise() {
     close_no_minimise "$1" "$2"
     xdotool windowminimize "$1"
     ! poll 20 iconic "$1" || fail "$2 was minimised"
     viewable "$1" && viewable "$main" && ! iconic "$main" || fail "$2 or the main window left the screen"
-}
-# The about box, from the Help button's menu (its last item).
-open_about() {
-    click_main 110 8
-    wait_for "the help menu" menu_shown
-    xdotool key Up Return
-    wait_for "the about box" shown '^About Quillfret$'
-    about=$(find_window '^About Quillfret$')
-}
-
-start_program() {
-    "$prog" >"$tmp/program.log" 2>&1 &
-    pid=$!
-    wait_for "the main window" shown '^Quillfret Pro$'
-    wait_for "the tablature window" shown '^Tab Window$'
-    main=$(find_window '^Quillfret Pro$')
-    tab=$(find_window '^Tab Window$')
-    width=$(xwininfo -id "$main" | awk '/Width:/{print $2}')
-    # Docked at the upper right: the frame's border and title bar lie between.
-    docked_right() {
-        set -- $(offset)
-        [ "$1" -ge "$width" ] && [ "$1" -le $((width + 8)) ] && [ "$2" -ge 0 ] && [ "$2" -le 32 ]
-    }
-    wait_for "the tablature window docked at the upper right (offset $(offset))" docked_right
-    docked="$(offset)"
-}
-
-# The tablature window back on screen and docked where it was; when it is
-# slow to get there, what the window system says of both windows is logged.
-docked_again() {
-    wait_for "the tablature window to come back" viewable "$tab"
-    poll 40 still_docked || { xwininfo -id $main | grep -E "Abs|Map"; xwininfo -id $tab | grep -E "Abs|Map"; xprop -id $tab _NET_FRAME_EXTENTS WM_STATE; xwininfo -id $tab -tree | grep -i parent; }
-    wait_for "the tablature window docked again (offset $(offset), was $docked)" still_docked
 }
 
 # Drags the main window by the place (x, y) of it by (60, 30) pixels times a
@@ -122,7 +51,8 @@ docked_again() {
 # equal steps (12: steps of 5 by 2 or 3 pixels; 1: a single jump). The point
 # grabbed stays under the pointer: once the pointer is beyond the drag
 # distance (10 pixels), at each step and at the end the window has moved by
-# exactly the pointer's motion, and the tablature window follows it.
+# exactly the pointer's motion, and the tablature window follows it (unless
+# `unfollowed` is set: near the screen's edge it docks elsewhere).
 drag_main() {
     set -- $(pos "$main") "$1" "$2" "$3" "$4"
     x0=$1 y0=$2 px=$(($1 + $3)) py=$(($2 + $4)) sign=$5 steps=$6
@@ -141,7 +71,7 @@ drag_main() {
     done
     xdotool mouseup 1
     wait_for "the main window to stay where it was dragged (it is at $(pos "$main"), from $x0 $y0)" moved_by 60 30
-    wait_for "the tablature window to follow" still_docked
+    [ -n "${unfollowed:-}" ] || wait_for "the tablature window to follow" still_docked
     moved_by 60 30 || fail "the main window moved on to $(pos "$main") after the drag from $x0 $y0"
 }
 
@@ -168,14 +98,8 @@ press_and_move_still() {
     at_home || fail "the main window moved to $(pos "$main") from $home"
 }
 
-exit_program() {
-    click_exit
-    ended() { ! kill -0 "$pid" 2>/dev/null; }
-    leaving=1
-    wait_for "the program to exit" ended
-    leaving=""
-    wait "$pid" || fail "the program exited with status $?"
-    pid=""
+exit_program_keeping_tab() {
+    exit_program
     grep -q "TabWindow=True" "$tmp/config/Quillfret Pro/Quillfret Pro.ini" || fail "TabWindow was not kept"
 }
 
@@ -212,6 +136,30 @@ for drag in "the title 30 10 1 12" "the bare surface 127 33 -1 12" "the title 30
     name=""
 done
 
+# Down past the screen's bottom edge by the title: the window manager keeps
+# the window where it will, and the next drag, back up, still moves the
+# window by exactly the pointer's 60,30. Then it goes back to where it was.
+begin "dragging past the bottom edge"
+home="$(pos "$main")"
+set -- $home
+px=$(($1 + 30)) py=$(($2 + 10))
+point $px $py
+xdotool mousedown 1
+while [ "$py" -lt 799 ]; do
+    py=$((py + 40)); [ "$py" -le 799 ] || py=799
+    xdotool mousemove --sync $px $py
+done
+xdotool mouseup 1
+settled_main() { a_=$(pos "$main") && sleep 0.1 && [ "$a_" = "$(pos "$main")" ]; }
+wait_for "the main window to settle at the edge" settled_main
+echo "dragged to the bottom edge: the pointer at $px $py, the main window at $(pos "$main")"
+unfollowed=1 drag_main 30 10 -1 12
+echo "from there dragged by exactly the pointer's -60,-30, to $(pos "$main")"
+set -- $home
+xdotool windowmove "$main" "$1" "$2"
+wait_for "the main window back at $home (it is at $(pos "$main"))" at_home
+docked_again
+
 # The labels of the chord dictionary: the mode, a read-out line, the tuning,
 # the tempo and the current chart.
 for label in "lblMode 205 8" "the first read-out line 190 24" "lblTune 159 153" "lblSpeed 131 429" \
@@ -226,14 +174,6 @@ echo "a press and move on each label moved nothing"
 
 # Manage Charts: the third item of the Menu button's popup menu.
 begin "choosing Manage Charts"
-# The menu: the program's one window on screen besides its two.
-menu_shown() {
-    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        [ "$w" = "$main" ] || [ "$w" = "$tab" ] || return 0
-    done
-    return 1
-}
-menu_gone() { ! menu_shown; }
 click_menu
 wait_for "the popup menu" menu_shown
 xdotool key Down Down Down Return
@@ -293,70 +233,12 @@ wait_for "the main window to come back" viewable "$main"
 docked_again
 echo "restored; the tablature window docked again"
 begin "exiting"
-exit_program
+exit_program_keeping_tab
 echo "exited"
 
 # --- With a tray.
 begin "the tray"
-trayer --edge top --align right --widthtype request --height 24 >"$tmp/trayer.log" 2>&1 &
-tray=$!
-tray_up() { xdotool search --onlyvisible --class trayer | grep -q .; }
-wait_for "the tray" tray_up
-# The icon: the program's window inside the tray (deeper in the window tree
-# than the windows of the screen).
-tray_icon() {
-    xwininfo -root -tree | awk -v main="$(printf '0x%x' "$main")" \
-        '/"Quillfret Pro": \("quillfret-pro"/ && $1 != main && match($0, /^ +/) && RLENGTH > 6 { print $1; exit }'
-}
-icon_shown() { icon=$(tray_icon) && [ -n "$icon" ] && viewable "$icon"; }
-icon_gone() { ! icon_shown; }
-# The menu: the program's other window on screen, not a tooltip.
-tray_menu() {
-    for w in $(xwininfo -root -tree | awk '/\("quillfret-pro"/ { print $1 }'); do
-        [ "$w" = "$icon" ] && continue
-        viewable "$w" && ! xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP && echo "$w"
-    done | head -n 1
-}
-menu_open() { [ -n "$(tray_menu)" ]; }
-menu_settled() { a=$(pos "$1") && sleep 0.05 && [ "$a" = "$(pos "$1")" ]; }
-# Right-click the icon, then click the menu's one item; a menu that closed
-# before the click (it was still being placed, or a slow machine closed it
-# again) is opened again. The main window comes back, the tablature window
-# docked and the icon gone.
-restore_from_tray() {
-    attempt=0
-    until viewable "$main"; do
-        attempt=$((attempt + 1))
-        [ $attempt -le 5 ] || fail "the tray menu did not bring the main window back"
-        poll 100 icon_shown || continue
-        at=$(pos "$icon") || continue
-        set -- $at
-        point $(($1 + 8)) $(($2 + 8))
-        xdotool click 3
-        poll 100 menu_open || continue
-        menu=$(tray_menu)
-        poll 100 menu_settled "$menu" || continue
-        at=$(pos "$menu") || continue
-        set -- $at
-        point $(($1 + 30)) $(($2 + 11))
-        xdotool click 1
-        poll 100 viewable "$main" || true
-    done
-    [ $attempt -eq 1 ] || echo "(the tray menu took $attempt tries)"
-    docked_again
-    wait_for "the tray icon to go" icon_gone
-}
-# The program in the tray: both windows gone and no task-bar entry. A
-# minimise by the window manager hides the tablature window with the main
-# window (it belongs to it) before the program has answered, so the main
-# window is iconic until the program puts it away; it must not stay so.
-not_iconic() { ! iconic "$1"; }
-in_the_tray() {
-    wait_for "the main window to leave for the tray" hidden "$main"
-    wait_for "the tablature window to go" hidden "$tab"
-    wait_for "the tray icon" icon_shown
-    wait_for "the main window to leave the task bar for the tray (it stayed minimised)" not_iconic "$main"
-}
+start_tray
 
 begin "start-up with a tray"
 start_program
@@ -399,5 +281,5 @@ begin "restoring from the tray's menu"
 restore_from_tray
 echo "restored from the tray's menu; the icon gone"
 begin "exiting from the tray session"
-exit_program
+exit_program_keeping_tab
 echo "exited; real-window: passed"

@@ -107,3 +107,189 @@ RC
     begin "the window manager ($wm_name)"
     wait_for "the window manager $wm_name" wm_running
 }
+
+# --- The program's windows, once `main` and `tab` hold their ids.
+
+# Position of a window's client area on the screen: "x y"; fails for a
+# window that is gone.
+pos() {
+    info_=$(xwininfo -id "$1" 2>/dev/null) || return 1
+    echo "$info_" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'
+}
+# The frame the window manager put round a window: "left right top bottom".
+extents() {
+    set -- $(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ,)
+    [ $# -eq 4 ] || return 1
+    echo "$@"
+}
+framed() { extents "$1" >/dev/null && [ "$(extents "$1")" != "0 0 0 0" ]; }
+offset() {
+    set -- $(pos "$main") $(pos "$tab")
+    echo "$(($3 - $1)) $(($4 - $2))"
+}
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+hidden() { ! viewable "$1"; }
+iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q Iconic; }
+not_iconic() { ! iconic "$1"; }
+still_docked() { [ "$(offset)" = "$docked" ]; }
+# The pointer to a place of the main window (pixels from its top left).
+point_main() {
+    set -- $(pos "$main") "$1" "$2"
+    point $(($1 + $3)) $(($2 + $4))
+}
+click_main() { point_main "$1" "$2" && xdotool click 1; }
+# The title bar's buttons: Help at 1530 twips, Minimize at 1785, Exit at 2040
+# (16 pixels wide); "Menu" and "Window" below the title.
+click_help() { click_main 110 8; }
+click_minimize() { click_main 127 8; }
+click_exit() { click_main 144 8; }
+click_menu() { click_main 30 36; }
+click_window() { click_main 94 36; }
+# A popup menu: a window of the program's on screen besides its two.
+menu_shown() {
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$w" = "$main" ] || [ "$w" = "$tab" ] || return 0
+    done
+    return 1
+}
+menu_gone() { ! menu_shown; }
+# The window manager's own close (what its title bar's Close does).
+wm_close() { wmctrl -i -c "$1"; }
+# Which of two windows is higher in the window manager's stacking order.
+above() {
+    xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | cut -d'#' -f2 |
+        awk -v top="$(printf '0x%x' "$1")" -v below="$(printf '0x%x' "$2")" \
+            '{ for (i = 1; i <= NF; i++) { if ($i == top) t = i; if ($i == below) b = i } } END { exit !(t && b && t > b) }'
+}
+
+# A window that has a frame, can be moved and closed, and offers no minimise
+# (minimised, a tool window or a modal box takes the whole program with it)
+# and no maximise.
+close_no_minimise() {
+    wait_for "a frame round $2" framed "$1"
+    actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+    for action in CLOSE MOVE; do
+        echo "$actions" | grep -q "_NET_WM_ACTION_$action" || fail "$2 offers no $action: $actions"
+    done
+    if echo "$actions" | grep -Eq '_NET_WM_ACTION_(MINIMIZE|MAXIMIZE)'; then
+        fail "$2 can be minimised or maximised: $actions"
+    fi
+}
+
+# The about box, from the Help button's menu (its last item).
+open_about() {
+    click_help
+    wait_for "the help menu" menu_shown
+    xdotool key Up Return
+    wait_for "the about box" shown '^About Quillfret$'
+    about=$(find_window '^About Quillfret$')
+}
+
+# Starts the program and waits for both its windows, the tablature window
+# docked at the upper right of the main window: its frame against the main
+# window's right edge, tops level.
+start_program() {
+    "$prog" >>"$tmp/program.log" 2>&1 &
+    pid=$!
+    wait_for "the main window" shown '^Quillfret Pro$'
+    wait_for "the tablature window" shown '^Tab Window$'
+    main=$(find_window '^Quillfret Pro$')
+    tab=$(find_window '^Tab Window$')
+    width=$(xwininfo -id "$main" | awk '/Width:/{print $2}')
+    wait_for "a frame round the tablature window" framed "$tab"
+    docked_right() {
+        set -- $(extents "$tab")
+        [ "$(offset)" = "$((width + $1)) $3" ]
+    }
+    wait_for "the tablature window docked at the upper right (offset $(offset), frame $(extents "$tab"))" docked_right
+    docked="$(offset)"
+}
+
+# The tablature window back on screen and docked where it was; when it is
+# slow to get there, what the window system says of both windows is logged.
+docked_again() {
+    wait_for "the tablature window to come back" viewable "$tab"
+    poll 40 still_docked || for w_ in "$main" "$tab"; do
+        xwininfo -id "$w_" | grep -E "Abs|Map"; xprop -id "$w_" _NET_FRAME_EXTENTS WM_STATE
+    done
+    wait_for "the tablature window docked again (offset $(offset), was $docked)" still_docked
+}
+
+exit_program() {
+    click_exit
+    ended() { ! kill -0 "$pid" 2>/dev/null; }
+    leaving=1
+    wait_for "the program to exit" ended
+    leaving=""
+    wait "$pid" || fail "the program exited with status $?"
+    pid=""
+}
+
+# --- A tray that embeds icons (trayer), once `tray` holds its process.
+
+start_tray() {
+    trayer --edge top --align right --widthtype request --height 24 >"$tmp/trayer.log" 2>&1 &
+    tray=$!
+    tray_up() { xdotool search --onlyvisible --class trayer | grep -q .; }
+    wait_for "the tray" tray_up
+}
+# The icon: the program's window inside the tray (deeper in the window tree
+# than the windows of the screen).
+tray_icon() {
+    xwininfo -root -tree | awk -v main="$(printf '0x%x' "$main")" \
+        '/"Quillfret Pro": \("quillfret-pro"/ && $1 != main && match($0, /^ +/) && RLENGTH > 6 { print $1; exit }'
+}
+icon_shown() { icon=$(tray_icon) && [ -n "$icon" ] && viewable "$icon"; }
+icon_gone() { ! icon_shown; }
+# The menu: the program's other window on screen, not a tooltip.
+tray_menu() {
+    for w in $(xwininfo -root -tree | awk '/\("quillfret-pro"/ { print $1 }'); do
+        [ "$w" = "$icon" ] && continue
+        viewable "$w" && ! xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP && echo "$w"
+    done | head -n 1
+}
+menu_open() { [ -n "$(tray_menu)" ]; }
+menu_settled() { a=$(pos "$1") && sleep 0.05 && [ "$a" = "$(pos "$1")" ]; }
+# Right-click the icon, then click the menu's one item; a menu that closed
+# before the click (it was still being placed, or a slow machine closed it
+# again) is opened again. The main window comes back, the tablature window
+# docked and the icon gone.
+restore_from_tray() {
+    attempt=0
+    until viewable "$main"; do
+        attempt=$((attempt + 1))
+        [ $attempt -le 5 ] || fail "the tray menu did not bring the main window back"
+        poll 100 icon_shown || continue
+        at=$(pos "$icon") || continue
+        set -- $at
+        point $(($1 + 8)) $(($2 + 8))
+        xdotool click 3
+        poll 100 menu_open || continue
+        menu=$(tray_menu)
+        poll 100 menu_settled "$menu" || continue
+        at=$(pos "$menu") || continue
+        set -- $at
+        point $(($1 + 30)) $(($2 + 11))
+        xdotool click 1
+        poll 100 viewable "$main" || true
+    done
+    [ $attempt -eq 1 ] || echo "(the tray menu took $attempt tries)"
+    docked_again
+    wait_for "the tray icon to go" icon_gone
+}
+# The program in the tray: both windows gone and no task-bar entry. A
+# minimise by the window manager hides the tablature window with the main
+# window (it belongs to it) before the program has answered, so the main
+# window is iconic until the program puts it away; it must not stay so.
+in_the_tray() {
+    wait_for "the main window to leave for the tray" hidden "$main"
+    wait_for "the tablature window to go" hidden "$tab"
+    wait_for "the tray icon" icon_shown
+    wait_for "the main window to leave the task bar for the tray (it stayed minimised)" not_iconic "$main"
+}
+# The program on the task bar: the main window minimised, the tablature
+# window gone.
+on_the_task_bar() {
+    wait_for "the main window to minimise" iconic "$main"
+    wait_for "the tablature window to go" hidden "$tab"
+}
