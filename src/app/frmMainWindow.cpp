@@ -164,7 +164,14 @@ void frmMain::Form_Resize(bool minimised) {
 
 void frmMain::Tray_RightButtonDown() { mnuTray_->popup(QCursor::pos()); }
 
-void frmMain::mnuTrayRestore_Click() {
+void frmMain::mnuTrayRestore_Click() { RestoreWindow(); }
+
+void frmMain::BringToFront() {
+    // Start-up shows the window itself; once unloaded it stays closed.
+    if (loaded_ && !unloaded_) RestoreWindow();
+}
+
+void frmMain::RestoreWindow() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
