@@ -148,6 +148,10 @@ public:
 
     // Opens the help at its contents, or says that it is missing.
     void ShowHelp();
+    // Back from the tray, the task bar or behind other windows, raised and
+    // active, as the tray's Restore brings it (a later start asks for it).
+    // Does nothing while loading or once unloaded.
+    void BringToFront();
 
 protected:
     bool event(QEvent* event) override;
@@ -284,6 +288,9 @@ private:
     void Tray_Appeared();
     void Tray_Missing();
     void mnuTrayRestore_Click();
+    // Un-minimised, shown, raised and active, the tablature window and an
+    // open modal box with it.
+    void RestoreWindow();
     void cmdExit_Click();
     void mnuFileExit_Click();
     void TabWindowForm_Closed();

@@ -188,7 +188,14 @@ void frmMain::Tray_Missing() {
 
 void frmMain::Tray_RightButtonDown() { mnuTray_->popup(QCursor::pos()); }
 
-void frmMain::mnuTrayRestore_Click() {
+void frmMain::mnuTrayRestore_Click() { RestoreWindow(); }
+
+void frmMain::BringToFront() {
+    // Start-up shows the window itself; once unloaded it stays closed.
+    if (loaded_ && !unloaded_) RestoreWindow();
+}
+
+void frmMain::RestoreWindow() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

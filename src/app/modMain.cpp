@@ -67,7 +67,17 @@ int16_t GetRunCount() {
 }
 
 bool FirstInstance(const QStringList& arguments) {
-    if (instance().TryLock()) return true;
+    if (instance().TryLock()) {
+        // A later start brings this copy to the front (the main window
+        // decides whether it is up to that yet).
+        instance().Listen([] {
+            if (frmMain* window = mainWindow()) window->BringToFront();
+        });
+        return true;
+    }
+    // The running copy may be out of sight: it comes to the front, and this
+    // start ends as before.
+    instance().AskToFront();
     if (arguments.join(QLatin1Char(' ')) == QLatin1String("ziridezar")) {
         Prompter::Current().Message(
             QStringLiteral("Quillfret Pro is already running!\r\n\r\n(Check behind the ebook or in your tray...)"),

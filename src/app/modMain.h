@@ -11,8 +11,10 @@ class frmMain;
 namespace modMain {
 
 // The "already running" check. False when another instance holds the lock:
-// the process then ends; when the command line, taken as one text, is
-// exactly "ziridezar", the message is shown first.
+// that instance is asked to bring its main window to the front, and this
+// process then ends; when the command line, taken as one text, is exactly
+// "ziridezar", the message is shown first. True when this is the first
+// instance: it then brings its main window to the front at each such request.
 bool FirstInstance(const QStringList& arguments);
 // The application's name, version, icon and desktop entry, and that it
 // does not end with its last window: the program and the start-up probe

@@ -8,11 +8,11 @@
 # request on the main window, or on a modal box, three times over with the
 # box open), the program stays reachable and comes back whole: without a
 # tray it waits on the task bar; with a tray (trayer) it goes there and the
-# tray's menu brings it back, the box above and active; a tray that never
-# shows the icon leaves it on the task bar (openbox). With xfwm4, also
-# under a panel whose tray talks to the icon over D-Bus (xfce4-panel): the
-# panel's activation, its menu and its context request each bring the
-# program back.
+# tray's menu (or a second start) brings it back, the box above and active;
+# a tray that never shows the icon leaves it on the task bar (openbox). With
+# xfwm4, also under a panel whose tray talks to the icon over D-Bus
+# (xfce4-panel): the panel's activation, its menu and its context request
+# each bring the program back.
 # Every wait is for a condition, and all of them together stay inside the
 # time the test is given; a failure names the step it happened in.
 # Usage: window-managers.sh <program> <window manager> [seconds, 150]
@@ -162,6 +162,14 @@ begin "start-up with a tray"
 start_program
 minimise_by_the_window_manager
 echo "with a tray: minimised by the window manager, the program went to the tray and came back whole"
+# Started again while in the tray, the program comes back from there.
+begin "a second start while in the tray"
+xdotool windowminimize "$main"
+gone_whole
+"$prog" >>"$tmp/program.log" 2>&1 || fail "the second start exited with status $?"
+back_whole
+wait_for "the tray icon to go" icon_gone
+echo "started again while in the tray, the program came back"
 begin "exiting from the tray session"
 exit_program
 kill "$tray" 2>/dev/null || true

@@ -26,6 +26,19 @@ in_xvfb() {
     xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 ${screen_}x24" dbus-run-session -- "$@"
 }
 
+# Outside, for a test of one screen: `run_inside <screen> <program> [seconds
+# the whole test may take, 120]` prepares the session and runs the script
+# again under an X server, as `<script> --inside <program> <folder>
+# <deadline>`, and ends with its status. Some seconds are kept back from the
+# deadline for reporting a failure and cleaning up.
+run_inside() {
+    deadline=$(($(date +%s) + ${3:-120} - 10))
+    prepare_session
+    status_=0
+    in_xvfb "$1" sh "$0" --inside "$2" "$tmp" "$deadline" || status_=$?
+    exit $status_
+}
+
 step="starting"
 fail() {
     echo "$test_name: FAILED${where:-} in step \"$step\": $*"
