@@ -14,6 +14,7 @@
 set -eu
 test_name=window-placement
 . "$(dirname "$0")/window-test.sh"
+. "$(dirname "$0")/window-places.sh"
 
 if [ "${1:-}" != "--inside" ]; then
     prog="$1"
@@ -36,32 +37,7 @@ panel=""
 trap 'kill $pid $wm $panel 2>/dev/null || true' EXIT
 where=" on the $screen screen"
 
-# A window's client area on the screen: "x y width height".
-client() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
-                             /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
-}
-# With the frame the window manager put round it: "left top right bottom",
-# the edges' places on the screen.
-frame() {
-    set -- $(client "$1") $(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ,)
-    [ $# -eq 8 ] || set -- "$1" "$2" "$3" "$4" 0 0 0 0
-    echo "$(($1 - $5)) $(($2 - $7)) $(($1 + $3 + $6)) $(($2 + $4 + $8))"
-}
-framed() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q =; }
 size() { set -- $(client "$1"); echo "$3 $4"; }
-# The available area: the first desktop's work area, "left top right bottom"
-# (none until the window manager has worked it out).
-area() {
-    set -- $(xprop -root _NET_WORKAREA | sed -n 's/.*= *//p' | tr -d ,)
-    [ $# -ge 4 ] || return 1
-    echo "$1 $2 $(($1 + $3)) $(($2 + $4))"
-}
-# A window's frame lies inside the available area.
-inside() {
-    set -- $(frame "$1") $(area)
-    [ "$1" -ge "$5" ] && [ "$2" -ge "$6" ] && [ "$3" -le "$7" ] && [ "$4" -le "$8" ]
-}
 # Waits for a window (by its title), framed, then checks that it lies inside
 # the available area at the size it should have ("width height", a pattern);
 # its id in `win`.
@@ -70,9 +46,7 @@ check_window() {
     wait_for "the window \"$title\"" shown "$title"
     win=$(find_window "$title")
     wait_for "the frame round \"$title\"" framed "$win"
-    # The window manager has placed it once it stops moving.
-    settled() { a="$(frame "$win")"; sleep 0.1; [ "$a" = "$(frame "$win")" ]; }
-    wait_for "\"$title\" to settle" settled
+    wait_for "\"$title\" to settle" settled "$win"
     inside "$win" || fail "\"$title\" has its frame at $(frame "$win") (left top right bottom), outside the available area $(area)"
     case "$(size "$win")" in
         $want) ;;
@@ -80,19 +54,6 @@ check_window() {
     esac
     echo "$screen: \"$title\" at $(frame "$win") inside $(area)"
 }
-click_main() {
-    set -- $(client "$main") "$1" "$2"
-    point $(($1 + $5)) $(($2 + $6))
-    xdotool click 1
-}
-# A popup menu: a window of the program's besides its two.
-menu_shown() {
-    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        [ "$w" = "$main" ] || [ "$w" = "$tab" ] || return 0
-    done
-    return 1
-}
-menu_gone() { ! menu_shown; }
 main_stayed() { [ "$(client "$main")" = "$home" ] || fail "the main window moved to $(client "$main") from $home"; }
 
 start_window_manager
@@ -137,12 +98,7 @@ printf '[Settings]\nFirst=False\nChartFile=%s\nChartName=Placed\n' "$charts/Plac
     >"$XDG_CONFIG_HOME/Quillfret Pro/Quillfret Pro.ini"
 
 begin "start-up"
-"$prog" >"$tmp/program.log" 2>&1 &
-pid=$!
-wait_for "the main window" shown '^Quillfret Pro$'
-wait_for "the tablature window" shown '^Tab Window$'
-main=$(find_window '^Quillfret Pro$')
-tab=$(find_window '^Tab Window$')
+start_with_windows
 # To the lower right, as far as the available area goes.
 begin "the main window to the lower right"
 set -- $(area) $(client "$main")
