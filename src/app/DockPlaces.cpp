@@ -51,9 +51,10 @@ Docking DockInside(int place, const QRect& M, const QSize& T, const QRect& area)
     // between equals.
     const auto farFrom = [&](QPoint at) { return (at - wanted).manhattanLength(); };
     const Place* best = nullptr;
-    for (const Place& row : kMenu)
-        if (fits(row.place) && (!best || farFrom(DockedAt(row.place, M, T)) < farFrom(DockedAt(best->place, M, T))))
-            best = &row;
+    for (const Place& row : kMenu) {
+        if (!fits(row.place)) continue;
+        if (!best || farFrom(DockedAt(row.place, M, T)) < farFrom(DockedAt(best->place, M, T))) best = &row;
+    }
     if (best) return {best->place, DockedAt(best->place, M, T)};
 
     Docking slid{chosen.place, slidInto(chosen, wanted, T, area)};
