@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
@@ -83,7 +84,11 @@ void frmMain::PlaceTabWindow(int place) {
     if (!TabWindowForm_) return;
     const QRect main = Twips::FromPixels(outerGeometry(this));
     const QRect tab = Twips::FromPixels(outerGeometry(TabWindowForm_));
-    const QPoint at = DockPlaces::DockedAt(place, main, tab.size());
+    // Inside the work area of the main window's screen, where the chosen
+    // place runs past it: the place stays the user's choice.
+    const QScreen* screen = this->screen();
+    const QRect area = screen ? Twips::FromPixels(screen->availableGeometry()) : QRect();
+    const QPoint at = DockPlaces::DockInside(place, main, tab.size(), area).at;
     const QPoint pixels(Twips::ToPixels(at.x()), Twips::ToPixels(at.y()));
     // Placed by its frame as the window system has it now.
     if (QWindow* window = TabWindowForm_->windowHandle())

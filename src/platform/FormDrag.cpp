@@ -38,12 +38,19 @@ void FormDrag::start(const QPoint& globalPos) {
     // window on from where the pointer is when it is asked, and asked just
     // after the window was put there, it still lost that motion (openbox):
     // it is asked only where the program cannot place its windows (Wayland).
-    frm_->move(globalPos - offset_);
+    follow(globalPos);
     if (!PlacesWindows() && SystemMove(frm_)) {
         state_ = State::SystemMoving;
         return;
     }
     state_ = State::Following;
+}
+
+void FormDrag::follow(const QPoint& globalPos) {
+    // Asked of the window system directly: the toolkit would take the place
+    // asked for as granted, and the window manager may keep the window back
+    // (at the screen's edge) without a word.
+    if (!X11Windows::MoveFrame(frm_, globalPos - offset_)) frm_->move(globalPos - offset_);
 }
 
 bool FormDrag::PlacesWindows() {
@@ -68,7 +75,7 @@ bool FormDrag::eventFilter(QObject* watched, QEvent* event) {
             if ((global - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) start(global);
             break;
         case State::Following:
-            frm_->move(global - offset_);
+            follow(global);
             break;
         default:
             break;  // the window manager has the pointer, or is about to take it

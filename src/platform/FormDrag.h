@@ -40,6 +40,8 @@ protected:
 private:
     bool press(QWidget* watched, const QMouseEvent& me);
     void start(const QPoint& globalPos);
+    // Moves the window so that the point pressed is at `globalPos`.
+    void follow(const QPoint& globalPos);
 
     QPointer<QWidget> frm_;
     State state_ = State::Idle;

@@ -115,6 +115,17 @@ std::optional<QPoint> FramePosition(QWidget* window) {
     return corner;
 }
 
+bool MoveFrame(QWidget* window, QPoint corner) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t id = nativeOf(window);
+    if (!c || id == XCB_WINDOW_NONE) return false;
+    // The frame's corner, as the toolkit asks for a top-level's place.
+    const int32_t at[] = {corner.x(), corner.y()};
+    xcb_configure_window(c, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, at);
+    xcb_flush(c);
+    return true;
+}
+
 bool EmbeddedAndViewable(QWidget* window) {
     xcb_connection_t* c = connection();
     const xcb_window_t id = nativeOf(window);

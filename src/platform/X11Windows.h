@@ -29,6 +29,12 @@ void SetWindowKinds(QWidget* window, std::initializer_list<const char*> kinds);
 // toolkit may still believe a place the window manager did not grant.
 std::optional<QPoint> FramePosition(QWidget* window);
 
+// Asks for the window's frame to go to `corner` on the screen, leaving the
+// toolkit to learn where it went from the window manager's answer: a place
+// the window manager does not grant (at the screen's edge) is then never
+// taken for the window's. False off X11 or before the native window exists.
+bool MoveFrame(QWidget* window, QPoint corner);
+
 // Whether the window is shown inside another program's window (a tray's),
 // mapped there and viewable.
 bool EmbeddedAndViewable(QWidget* window);

@@ -54,6 +54,14 @@ protected:
         EXPECT_EQ(QApplication::activeModalWidget(), &box);
     }
 
+    // The main window in the middle of its screen's work area, where every
+    // dock place lies inside it.
+    static QPoint Middle(const frmMain& main) {
+        QRect middle(QPoint(), main.size());
+        middle.moveCenter(main.screen()->availableGeometry().center());
+        return middle.topLeft();
+    }
+
     static QString Checked(frmMain& main) {
         QString out;
         for (int i = 0; i < 6; ++i)
@@ -102,8 +110,8 @@ TEST_F(WindowShellTest, EachDockItemStoresItsPlaceAndDocksTheWindowThereAndItFol
     EXPECT_EQ(Checked(main), QStringLiteral("Upper Right;"));
     EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[4], main.pos(), tab));
 
-    MoveTo(main, QPoint(400, 300));
     for (const Place& p : kPlaces) {
+        MoveTo(main, Middle(main));
         main.mnuDock(p.menuIndex)->trigger();
         EXPECT_EQ(Setting("TabWinDock"), QLatin1String(p.digit)) << p.caption;
         EXPECT_PRED2(Placed, tab, expectedPixels(p, main.pos(), tab)) << p.caption;
@@ -112,15 +120,44 @@ TEST_F(WindowShellTest, EachDockItemStoresItsPlaceAndDocksTheWindowThereAndItFol
         main.mnuDock(p.menuIndex)->trigger();
         EXPECT_EQ(Checked(main), QLatin1String(p.caption) + QLatin1Char(';'));
 
-        MoveTo(main, main.pos() + QPoint(7, 11));
+        MoveTo(main, main.pos() + QPoint(3, 11));
         EXPECT_PRED2(Placed, tab, expectedPixels(p, main.pos(), tab)) << p.caption << " after a move";
+    }
+}
+
+// At an edge of the work area, the chosen place would run past it: the
+// window docks on the other side, while the setting and the check keep the
+// choice, and it goes back to the chosen place as the main window moves away.
+TEST_F(WindowShellTest, AtAnEdgeTheWindowDocksOnTheOtherSideAndTheChoiceStays) {
+    frmMain& main = StartActive();
+    frmTabWindow* tab = main.TabWindowForm();
+    const QRect area = main.screen()->availableGeometry();
+    const QPoint middle = Middle(main);
+    struct Case { const char* edge; QPoint at; int chosen; int docked; };
+    for (const Case& c : {Case{"right", {area.right() + 1 - main.width(), middle.y()}, 4, 5},
+                          Case{"left", {area.left(), middle.y()}, 2, 3},
+                          Case{"top", {middle.x(), area.top()}, 0, 1},
+                          Case{"bottom", {middle.x(), area.bottom() + 1 - main.height()}, 1, 0}}) {
+        const Place& chosen = kPlaces[c.chosen];
+        SCOPED_TRACE(std::string(c.edge) + " edge, " + chosen.caption);
+        MoveTo(main, c.at);
+        main.mnuDock(chosen.menuIndex)->trigger();
+        EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[c.docked], main.pos(), tab));
+        EXPECT_TRUE(area.contains(tab->frameGeometry()));
+        EXPECT_EQ(Setting("TabWinDock"), QLatin1String(chosen.digit));
+        EXPECT_EQ(Checked(main), QLatin1String(chosen.caption) + QLatin1Char(';'));
+
+        MoveTo(main, middle);
+        EXPECT_PRED2(Placed, tab, expectedPixels(chosen, main.pos(), tab)) << "moved away from the edge";
+        MoveTo(main, c.at);
+        EXPECT_PRED2(Placed, tab, expectedPixels(kPlaces[c.docked], main.pos(), tab)) << "moved back to the edge";
     }
 }
 
 TEST_F(WindowShellTest, AHiddenWindowKeepsItsPlaceAndCheckUntilShownAgain) {
     frmMain& main = StartActive();
     frmTabWindow* tab = main.TabWindowForm();
-    MoveTo(main, QPoint(400, 300));
+    MoveTo(main, Middle(main));
     main.cmdWindow()->click();
     ASSERT_FALSE(tab->isVisible());
     EXPECT_EQ(Setting("TabWindow"), QStringLiteral("False"));

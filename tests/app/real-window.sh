@@ -19,6 +19,7 @@
 set -eu
 test_name=real-window
 . "$(dirname "$0")/window-test.sh"
+. "$(dirname "$0")/window-places.sh"
 
 if [ "${1:-}" != "--inside" ]; then
     prog="$1"
@@ -153,6 +154,9 @@ xdotool mouseup 1
 settled_main() { a_=$(pos "$main") && sleep 0.1 && [ "$a_" = "$(pos "$main")" ]; }
 wait_for "the main window to settle at the edge" settled_main
 echo "dragged to the bottom edge: the pointer at $px $py, the main window at $(pos "$main")"
+# Docked against where the window really is, the tablature window is clear of it.
+clear_of_main() { ! overlapping $(both); }
+wait_for "the tablature window clear of the main window ($(both))" clear_of_main
 unfollowed=1 drag_main 30 10 -1 12
 echo "from there dragged by exactly the pointer's -60,-30, to $(pos "$main")"
 set -- $home

@@ -198,16 +198,21 @@ open_about() {
     about=$(find_window '^About Quillfret$')
 }
 
-# Starts the program and waits for both its windows, the tablature window
-# docked at the upper right of the main window: its frame against the main
-# window's right edge, tops level.
-start_program() {
+# Starts the program (`prog`; its process in `pid`) and waits for its main
+# and tablature windows (`main`, `tab`).
+start_with_windows() {
     "$prog" >>"$tmp/program.log" 2>&1 &
     pid=$!
     wait_for "the main window" shown '^Quillfret Pro$'
     wait_for "the tablature window" shown '^Tab Window$'
     main=$(find_window '^Quillfret Pro$')
     tab=$(find_window '^Tab Window$')
+}
+# Starts the program and waits for both its windows, the tablature window
+# docked at the upper right of the main window: its frame against the main
+# window's right edge, tops level.
+start_program() {
+    start_with_windows
     width=$(xwininfo -id "$main" | awk '/Width:/{print $2}')
     wait_for "a frame round the tablature window" framed "$tab"
     docked_right() {
