@@ -7,7 +7,7 @@
 # holds a private session, and the program will use the X server. The
 # window managers the test starts, "openbox" when none is named.
 prepare_session() {
-    for tool in xvfb-run dbus-run-session trayer xdotool xwininfo xprop ${*:-openbox}; do
+    for tool in Xvfb dbus-run-session trayer xdotool xwininfo xprop ${*:-openbox}; do
         command -v "$tool" >/dev/null || { echo "$test_name: $tool is missing (scripts/install-deps)"; exit 1; }
     done
     tmp="$(mktemp -d)"
@@ -19,11 +19,29 @@ prepare_session() {
 }
 # Runs the rest of the command line under an X server of the given screen
 # ("1280x800") with a session bus of its own (some window managers and panels
-# need one). Each test looks for a free display from a number of its own, so
-# that two servers started at once do not take the same one.
+# need one). The server takes the first free display itself and says which:
+# servers started at once by other tests never end up sharing one (a
+# display chosen from outside can be taken in between, and the test then
+# talks to another test's server, or to none).
 in_xvfb() {
     screen_="$1"; shift
-    xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 ${screen_}x24" dbus-run-session -- "$@"
+    : >"$tmp/display"
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${screen_}x24" 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+    xvfb_=$!
+    since_=$(date +%s)
+    until [ -s "$tmp/display" ]; do
+        if ! kill -0 "$xvfb_" 2>/dev/null || [ "$(date +%s)" -ge $((since_ + 30)) ]; then
+            echo "$test_name: FAILED: the X server did not start: $(tail -n 5 "$tmp/xvfb.log")"
+            kill "$xvfb_" 2>/dev/null || true
+            return 1
+        fi
+        sleep 0.05
+    done
+    status_=0
+    DISPLAY=":$(cat "$tmp/display")" XAUTHORITY="$tmp/no-xauthority" dbus-run-session -- "$@" || status_=$?
+    kill "$xvfb_" 2>/dev/null || true
+    wait "$xvfb_" 2>/dev/null || true
+    return $status_
 }
 
 # Outside, for a test of one screen: `run_inside <screen> <program> [seconds
