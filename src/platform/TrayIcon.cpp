@@ -108,7 +108,9 @@ void TrayIcon::lookForIcon() {
     }
     if (QWidget* embedded = embeddedIconWindow()) {
         // A tray that embeds icons has it once the icon's window is inside
-        // the tray's, on the screen.
+        // the tray's, on the screen. The right button's menu is then the
+        // program's own to open.
+        if (statusNotifier_) icon_->setContextMenu(nullptr);
         statusNotifier_ = false;
         if (X11Windows::EmbeddedAndViewable(embedded)) found();
         return;
