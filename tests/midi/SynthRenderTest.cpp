@@ -28,6 +28,7 @@
 #include <functional>
 #include <future>
 #include <numeric>
+#include <stdexcept>
 #include <thread>
 
 #include <fluidsynth.h>
@@ -167,12 +168,16 @@ private:
 };
 
 // ALSA's null device as the sound output, which takes whatever it is given,
-// for the life of the object.
+// for the life of the object. A configuration that cannot be written fails
+// the test there (GoogleTest reports what is thrown from a test).
 class NullSoundOutput {
 public:
     NullSoundOutput() {
         QFile file(config_);
-        if (file.open(QIODevice::WriteOnly)) file.write("pcm.!default { type null }\n");
+        const QByteArray text = "pcm.!default { type null }\n";
+        if (!dir_.isValid() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush())
+            throw std::runtime_error("ALSA's null device could not be set up: " + path_.toStdString() +
+                                     " could not be written");
     }
 
 private:
