@@ -1,7 +1,7 @@
 # make run        install missing packages, build, start the program
 # make test       install missing packages, build, run every test
 # make test-asan  the same under AddressSanitizer + UndefinedBehaviorSanitizer
-# make test-tsan  the synthesizer's and playback's tests under ThreadSanitizer
+# make test-tsan  the synthesizer's, MIDI output's and playback's tests under ThreadSanitizer
 # make bench      build and run the benchmarks
 # make fuzz       build the chart file fuzz target with clang and run it (FUZZ_SECONDS)
 # make install    build, then install under PREFIX (/usr/local), honouring DESTDIR
@@ -42,10 +42,11 @@ test-asan: deps
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
-# The tests whose threads meet: the synthesizer's worker, its sound output
-# and the playback's. FluidSynth's OpenMP runtime is kept to one thread, whose
-# spinning TSan cannot follow (scripts/tsan.supp says what else is outside).
-TSAN_TESTS = ^(SynthRenderTest|Soundfonts/SynthStopTest|PlaybackTest)\.
+# The tests whose threads meet: the synthesizer's worker, its sound output,
+# the MIDI output taking its news, and the playback's. FluidSynth's OpenMP
+# runtime is kept to one thread, whose spinning TSan cannot follow
+# (scripts/tsan.supp says what else is outside).
+TSAN_TESTS = ^(SynthRenderTest|Soundfonts/SynthStopTest|PlaybackTest|MidiOutTest)\.
 test-tsan: deps
 	@cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQF_TSAN=ON >/dev/null
 	@cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_midi

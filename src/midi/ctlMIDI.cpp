@@ -1,6 +1,7 @@
 #include "ctlMIDI.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QIcon>
 #include <QLabel>
@@ -149,6 +150,7 @@ ctlMIDI::ctlMIDI(QWidget* parent) : QWidget(parent), alive_(std::make_shared<boo
     connect(cmdSound_, &QPushButton::clicked, this, &ctlMIDI::cmdSound_Click);
     connect(cmdStop_, &QPushButton::clicked, this, &ctlMIDI::cmdStop_Click);
     connect(cmdStrum_, &QPushButton::clicked, this, &ctlMIDI::cmdStrum_Click);
+    cmdPlay_->installEventFilter(this);
 
     HScroll1_->setValue(AppSettings::GetInt(QStringLiteral("Tempo"), kDefaultTempo, 1, 9));
     HScroll1_Change(HScroll1_->value());
@@ -215,6 +217,18 @@ void ctlMIDI::EnableDeviceButtons(bool Enable) {
 }
 
 // ---- buttons and tempo ----
+
+// An output resting after a silence takes longer to start than a click
+// takes to end (the built-in synthesizer's sound output starts again, a
+// sound server resumes its suspended device): the pointer arriving on Play,
+// or pressing it, wakes it, so that the click sounds on time even with
+// nothing newly chosen. A pointer passing over it only wakes it for a while.
+bool ctlMIDI::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cmdPlay_ && output_ && !playing_ && cmdPlay_->isEnabled() &&
+        (event->type() == QEvent::Enter || event->type() == QEvent::MouseButtonPress))
+        output_->Wake();
+    return QWidget::eventFilter(watched, event);
+}
 
 void ctlMIDI::cmdPlay_Click() { emit OnPlay(); }
 

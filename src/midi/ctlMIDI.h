@@ -104,6 +104,8 @@ signals:
 protected:
     // Called as each playback step's wait begins (tests count the steps).
     virtual void PauseBegins() {}
+    // The pointer entering or pressing Play wakes the output (see ctlMIDI.cpp).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Outcome { Done, Stopped, Gone };

@@ -34,7 +34,7 @@ public:
     // meanwhile), so that its first notes are not late.
     virtual void Wake() {}
     // `changed` runs whenever Loading or Failure changes, on the port's own
-    // thread, never once the port is closed. Outputs that open at once never
-    // change.
+    // thread, never once the port is closed: Close returns only after a run
+    // in progress has ended. Outputs that open at once never change.
     virtual void OnChange(std::function<void()> changed) { (void)changed; }
 };

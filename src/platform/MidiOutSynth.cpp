@@ -320,10 +320,15 @@ void MidiOutSynth::Worker::wantSound() {
 // Locked: tells the owner (unlocked) that Loading or Failure changed.
 void MidiOutSynth::Worker::tell(std::unique_lock<std::mutex>& lock) {
     wake.notify_all();
-    std::function<void()> told = closing ? nullptr : changed;
+    if (closing || !changed) return;
+    std::function<void()> told = changed;
+    telling = true;
     lock.unlock();
-    if (told) told();
+    told();
+    told = nullptr;  // what it holds goes too before Close returns
     lock.lock();
+    telling = false;
+    wake.notify_all();
 }
 
 // Locked: the outcome of opening, or a failure since.
@@ -438,15 +443,17 @@ MidiOutSynth::~MidiOutSynth() { Close(); }
 
 // A sound output still starting (a sound server waking its device) may take
 // seconds to start, or to stop before it has: closing then leaves the thread
-// to finish and free it, rather than waiting.
+// to finish and free it, rather than waiting. Only a change being told is
+// waited for: the owner may go as soon as Close returns.
 int MidiOutSynth::Close() {
     if (!worker_) return MidiOutDriver::Ok;
     Worker& w = *worker_;
     bool starting = false;
     {
-        std::lock_guard<std::mutex> lock(w.mutex);
+        std::unique_lock<std::mutex> lock(w.mutex);
         w.closing = true;
         w.changed = nullptr;
+        w.wake.wait(lock, [&w] { return !w.telling; });
         starting = w.Unready();
     }
     w.wake.notify_all();

@@ -75,6 +75,7 @@ struct MidiOutSynth::Worker {
     std::string detail;
     std::vector<uint32_t> pending;  // sent while loading, in order
     std::function<void()> changed;
+    bool telling = false;  // `changed` runs (unlocked); Close waits for it
     bool closing = false;
     Sound sound = Sound::Off;
     Clock::time_point lastSound{};

@@ -1,7 +1,9 @@
-// The MIDI panel: instrument, tempo bar, button states, its fixed size, the
-// device list it hands its owner, and the settings dialog it opens for each
-// of its three buttons (driven here while the dialog runs modally).
+// The MIDI panel: instrument, tempo bar, button states, the output woken by
+// the pointer on Play, its fixed size, the device list it hands its owner,
+// and the settings dialog it opens for each of its three buttons (driven
+// here while the dialog runs modally).
 
+#include <QEnterEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "PlayButtonStates.h"
 #include "Twips.h"
 #include "ctlButton.h"
 #include "frmMaint.h"
@@ -99,6 +102,36 @@ TEST_F(PanelTest, PlayButtonStatesAndDeviceButtons) {
     for (QPushButton* b : {panel.cmdDevices(), panel.cmdSound(), panel.cmdStrum()}) EXPECT_FALSE(b->isEnabled());
     panel.EnableDeviceButtons(true);
     for (QPushButton* b : {panel.cmdDevices(), panel.cmdSound(), panel.cmdStrum()}) EXPECT_TRUE(b->isEnabled());
+}
+
+// An output resting after a silence gets ready as the pointer comes onto
+// Play or presses it, before the click ends: Play again with nothing newly
+// chosen sounds on time. Nothing is sent, and Play switched off (nothing to
+// play, a playback running) wakes nothing.
+TEST_F(PanelTest, ThePointerOnPlayWakesTheOutputAndSendsNothing) {
+    const struct {
+        const char* name;
+        int16_t state;
+        bool wakes;
+    } cases[] = {{"ready", PlayButtonStates::kReady, true},
+                 {"playing", PlayButtonStates::kPlaying, false},
+                 {"nothing to play", PlayButtonStates::kNothingToPlay, false}};
+    QPushButton* play = panel.cmdPlay();
+    const QPointF inside(play->width() / 2.0, play->height() / 2.0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        panel.PlayButtons(c.state);
+        recorder.Clear();
+        int wakes = recorder.WakeCount();
+        QEnterEvent enter(inside, play->mapToGlobal(inside), play->mapToGlobal(inside));
+        QCoreApplication::sendEvent(play, &enter);
+        EXPECT_EQ(recorder.WakeCount() > wakes, c.wakes) << "the pointer entering Play";
+        wakes = recorder.WakeCount();
+        QTest::mousePress(play, Qt::LeftButton, {}, inside.toPoint());
+        EXPECT_EQ(recorder.WakeCount() > wakes, c.wakes) << "the pointer pressing Play";
+        QTest::mouseRelease(play, Qt::LeftButton, {}, inside.toPoint());
+        EXPECT_EQ(Recorded(), "");
+    }
 }
 
 TEST_F(PanelTest, PlayRaisesOnPlayAndTheSizeStaysFixed) {

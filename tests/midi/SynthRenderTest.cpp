@@ -4,8 +4,9 @@
 // what is sent while the soundfont loads plays in order once it has; the
 // soundfont search and a missing sound output are the error paths; the live
 // sound output stops after a silence, starts again for the next note, stays
-// on while playbacks wake it, and never holds up closing; Stop leaves no
-// voice sounding with either of Debian's soundfonts.
+// on while playbacks wake it, never holds up closing, and has told its
+// owner its last change when Close returns; Stop leaves no voice sounding
+// with either of Debian's soundfonts.
 //
 // What is measured renders with the soundfont scripts/install-deps installs,
 // whatever the machine's default is; one test plays the machine's default,
@@ -27,6 +28,8 @@
 #include <functional>
 #include <future>
 #include <numeric>
+#include <stdexcept>
+#include <thread>
 
 #include <fluidsynth.h>
 
@@ -165,12 +168,16 @@ private:
 };
 
 // ALSA's null device as the sound output, which takes whatever it is given,
-// for the life of the object.
+// for the life of the object. A configuration that cannot be written fails
+// the test there (GoogleTest reports what is thrown from a test).
 class NullSoundOutput {
 public:
     NullSoundOutput() {
         QFile file(config_);
-        if (file.open(QIODevice::WriteOnly)) file.write("pcm.!default { type null }\n");
+        const QByteArray text = "pcm.!default { type null }\n";
+        if (!dir_.isValid() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush())
+            throw std::runtime_error("ALSA's null device could not be set up: " + path_.toStdString() +
+                                     " could not be written");
     }
 
 private:
@@ -453,6 +460,50 @@ TEST_F(SynthRenderTest, WakingKeepsTheRunningSoundOutputFromStopping) {
         EXPECT_TRUE(MidiOutSynthProbe::SoundOutputRunning(*synth)) << "check " << checks;
         ++checks;
         QThread::msleep(100);
+    }
+}
+
+// Close never leaves the owner's change callback running, which may use
+// what the owner frees once Close returns: a callback slow on purpose
+// (300 ms), told as the synthesizer opens and as it wakes from a rest, is
+// over when Close returns, and no other runs after it.
+TEST_F(SynthRenderTest, CloseReturnsOnlyOnceTheChangeBeingToldIsOver) {
+    struct Case {
+        const char* name;
+        bool fromRest;
+    };
+    for (const Case& c : {Case{"opening", false}, Case{"woken from a rest", true}}) {
+        SCOPED_TRACE(c.name);
+        const NullSoundOutput null;
+        // Shared with the callback, which a faulty Close leaves running past this test.
+        struct Told {
+            std::atomic<int> begun{0};
+            std::atomic<int> ended{0};
+        };
+        const auto told = std::make_shared<Told>();
+        auto slow = [told] {
+            ++told->begun;
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            ++told->ended;
+        };
+        auto synth = MidiOutSynth::Start({kTimGM6mb}, MidiOutSynth::Output::Live);
+        if (c.fromRest) {
+            ASSERT_TRUE(WaitUntil([&] { return !synth->Loading(); }, "the synthesizer to load"));
+            ASSERT_TRUE(WaitUntil([&] { return !MidiOutSynthProbe::SoundOutputRunning(*synth); },
+                                  "the sound output to stop"));
+            synth->OnChange(slow);
+            synth->Wake();
+        } else {
+            synth->OnChange(slow);
+        }
+        ASSERT_TRUE(WaitUntil([&] { return told->begun > 0; }, "a change to be told"));
+        const auto worker = MidiOutSynthProbe::Worker(*synth);
+        synth->Close();
+        const int begun = told->begun;
+        EXPECT_EQ(told->ended, begun) << "a change was still being told when Close returned";
+        synth.reset();
+        ASSERT_TRUE(WaitUntil([&] { return worker.expired(); }, "the synthesizer's thread to end"));
+        EXPECT_EQ(told->begun, begun) << "a change was told after Close";
     }
 }
 
