@@ -26,7 +26,10 @@ prepare_session() {
 in_xvfb() {
     screen_="$1"; shift
     : >"$tmp/display"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 "${screen_}x24" 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+    # Without -noreset the server resets whenever its last client leaves (a
+    # poll's xprop before the window manager is up), and drops a client
+    # whose connection it is still setting up then: the window manager.
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${screen_}x24" 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
     xvfb_=$!
     since_=$(date +%s)
     until [ -s "$tmp/display" ]; do
@@ -60,6 +63,7 @@ run_inside() {
 step="starting"
 fail() {
     echo "$test_name: FAILED${where:-} in step \"$step\": $*"
+    echo "--- the windows and the tray:"; windows_state 2>&1 || true
     echo "--- program output:"; cat "$tmp/program.log" 2>/dev/null || true
     echo "--- window manager output:"; tail -n 20 "$tmp/wm.log" 2>/dev/null || true
     [ ! -s "$tmp/trayer.log" ] || { echo "--- panel output:"; tail -n 20 "$tmp/trayer.log"; }
@@ -136,7 +140,27 @@ RC
         [ -n "$check_" ] && xprop -id "$check_" _NET_WM_NAME | grep -q '"'
     }
     begin "the window manager ($wm_name)"
-    wait_for "the window manager $wm_name" wm_running
+    poll 600 wm_running || fail "timed out waiting for the window manager $wm_name: $(display_state)"
+}
+# What the window system says of the program's windows and the tray, for a
+# failure's message.
+windows_state() {
+    for w_ in ${main:-} ${tab:-} ${about:-} ${namebox:-}; do
+        echo "window $w_ \"$(xdotool getwindowname "$w_" 2>/dev/null)\": $(xwininfo -id "$w_" 2>&1 |
+            grep -E 'Map State|Absolute' | tr -s ' \n' ' ')$(xprop -id "$w_" WM_STATE _NET_WM_STATE 2>&1 |
+            grep -E 'window state|_NET_WM_STATE' | tr -s '\t\n' '  ')"
+    done
+    if [ -n "${tray:-}" ]; then
+        kill -0 "$tray" 2>/dev/null && echo "the tray runs" || echo "the tray has ended"
+        echo "the icon: ${icon:-none seen} $(tray_icon 2>/dev/null)"
+    fi
+    echo "active: $(xdotool getactivewindow 2>&1)"
+}
+# What the X server and its display look like, for a message.
+display_state() {
+    n_=${DISPLAY#:}
+    echo "display $DISPLAY: $(xdpyinfo 2>&1 | head -n 1); socket $(ls -l "/tmp/.X11-unix/X$n_" 2>&1);" \
+        "lock $(tr -d ' ' <"/tmp/.X$n_-lock" 2>&1); server log: $(tr '\n' ' ' <"$tmp/xvfb.log")"
 }
 
 # --- The program's windows, once `main` and `tab` hold their ids.
