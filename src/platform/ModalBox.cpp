@@ -14,6 +14,10 @@ namespace {
 
 const char* const kTellerName = "ModalBoxTeller";
 
+void unminimise(QWidget* w) {
+    if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+}
+
 // The boxes put away, bottom first.
 QVector<QPointer<QWidget>>& putAway() {
     static QVector<QPointer<QWidget>> boxes;
@@ -44,7 +48,7 @@ protected:
                 if (owner && owner->isVisible()) {
                     if (!owner->isMinimized()) X11Windows::Minimise(owner);
                 } else if (!owner) {
-                    guard->setWindowState(guard->windowState() & ~Qt::WindowMinimized);
+                    unminimise(guard);
                 }
             }, Qt::QueuedConnection);
         }
@@ -81,13 +85,13 @@ void BringBack() {
     const QVector<QPointer<QWidget>> boxes = std::exchange(putAway(), {});
     for (const QPointer<QWidget>& box : boxes) {
         if (!box || !box->isVisible()) continue;
-        if (box->isMinimized()) box->setWindowState(box->windowState() & ~Qt::WindowMinimized);
+        unminimise(box);
         X11Windows::Map(box);
         box->raise();
     }
     // Also a box minimised by the window manager before it was put away.
     if (QWidget* top = QApplication::activeModalWidget()) {
-        if (top->isMinimized()) top->setWindowState(top->windowState() & ~Qt::WindowMinimized);
+        unminimise(top);
         top->show();
         top->raise();
         top->activateWindow();
