@@ -59,8 +59,8 @@ void streamState(pa_stream* stream, void*) {
 void contextState(pa_context* context, void* source) {
     switch (pa_context_get_state(context)) {
         case PA_CONTEXT_READY: {
-            const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 1};
-            pa_stream* stream = pa_stream_new(context, "bench recording", &spec, nullptr);
+            const pa_sample_spec format{PA_SAMPLE_S16LE, 44100, 1};
+            pa_stream* stream = pa_stream_new(context, "bench recording", &format, nullptr);
             if (!stream) {
                 pa_mainloop_quit(loop, 1);
                 return;
@@ -69,7 +69,7 @@ void contextState(pa_context* context, void* source) {
             pa_stream_set_state_callback(stream, streamState, nullptr);
             pa_buffer_attr attr{};
             attr.maxlength = static_cast<uint32_t>(-1);
-            attr.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(10000, &spec));
+            attr.fragsize = static_cast<uint32_t>(pa_usec_to_bytes(10000, &format));
             const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |
                                                               PA_STREAM_DONT_INHIBIT_AUTO_SUSPEND);
             if (pa_stream_connect_record(stream, static_cast<const char*>(source), &attr, flags) < 0)
